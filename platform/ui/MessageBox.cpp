@@ -1,0 +1,62 @@
+#include "platform/ui/MessageBox.hpp"
+
+#include <deque>
+#include <mutex>
+
+namespace vx {
+namespace {
+
+struct Seam {
+  std::mutex mutex;
+  MessageBoxBackend backend;   // guarded by mutex; empty means headless
+  std::deque<int> scripted;    // guarded by mutex
+};
+
+Seam& seam() {
+  static Seam instance;
+  return instance;
+}
+
+}  // namespace
+
+int HeadlessDefaultAnswer(UINT flags) {
+  switch (flags & MB_TYPEMASK) {
+    case MB_OKCANCEL:
+    case MB_YESNOCANCEL:
+    case MB_RETRYCANCEL:
+      return IDCANCEL;
+    case MB_ABORTRETRYIGNORE:
+      return IDIGNORE;
+    case MB_YESNO:
+      return IDNO;
+    default:
+      return IDOK;
+  }
+}
+
+int MessageBox(HWND owner, const std::string& text, const std::string& caption, UINT flags) {
+  MessageBoxBackend backend;
+  {
+    std::lock_guard guard(seam().mutex);
+    if (!seam().backend) {
+      if (seam().scripted.empty()) return HeadlessDefaultAnswer(flags);
+      int answer = seam().scripted.front();
+      seam().scripted.pop_front();
+      return answer;
+    }
+    backend = seam().backend;
+  }
+  return backend(owner, text, caption, flags);  // may block on a user: never under the lock
+}
+
+void SetMessageBoxBackend(MessageBoxBackend backend) {
+  std::lock_guard guard(seam().mutex);
+  seam().backend = std::move(backend);
+}
+
+void ScriptMessageBoxAnswer(int answer) {
+  std::lock_guard guard(seam().mutex);
+  seam().scripted.push_back(answer);
+}
+
+}  // namespace vx
