@@ -12,12 +12,14 @@ namespace {
 
 struct Gate {
   VXEvent* release = VXEventManager::Instance().Get(true, false);
+  std::atomic<int> entered{0};
   std::atomic<int> ran{0};
   ~Gate() { release->Free(); }
 };
 
 void waitAtGate(void* argument) {
   auto* gate = static_cast<Gate*>(argument);
+  ++gate->entered;
   gate->release->Wait(INFINITE);
   ++gate->ran;
 }
@@ -58,8 +60,9 @@ TEST_F(VXThreadManagerTest, EveryTaskRunsExactlyOnceUnderLoad) {
 TEST_F(VXThreadManagerTest, DestroyAllWaitsForRunningTasks) {
   Gate gate;
   pool_.Run(waitAtGate, &gate);
+  ASSERT_TRUE(test::waitFor([&] { return gate.entered == 1; }));
   std::thread opener([&] {
-    std::this_thread::yield();
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));  // let DestroyAll start waiting
     gate.release->Set();
   });
   pool_.DestroyAll();
