@@ -170,9 +170,10 @@ class RegistryStore {
   HiveCache caches_[kHiveCount];
 };
 
+// Never destroyed: logging and assertions read the registry while the process exits.
 RegistryStore& store() {
-  static RegistryStore instance;
-  return instance;
+  static RegistryStore* instance = new RegistryStore;
+  return *instance;
 }
 
 bool isPredefined(HKEY key) {

@@ -12,9 +12,10 @@ struct Seam {
   std::deque<int> scripted;    // guarded by mutex
 };
 
+// Never destroyed: an assertion may show a box while the process exits.
 Seam& seam() {
-  static Seam instance;
-  return instance;
+  static Seam* instance = new Seam;
+  return *instance;
 }
 
 }  // namespace
