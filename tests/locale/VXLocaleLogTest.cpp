@@ -71,5 +71,21 @@ TEST_F(VXLocaleLogTest, TracesPageLookups) {
   expectLine(written(), 3, "VXLocaleGetDialog(7)");
 }
 
+// Unloading the module empties its thread pool; a separate process shows it at exit.
+TEST_F(VXLocaleLogTest, UnloadingTheModuleDestroysItsThreadPool) {
+  fs::path childLog = logFile_;
+  childLog += ".child";
+  ProcessResult result = RunProcess("VX_LOG_OUTPUT_TO=2 VX_DEBUG_OUTPUT_FILE='" + childLog.string() + "' '" +
+                                    VX_LOCALE_TOOL + "' 3 1005");
+  std::string log = ReadFile(childLog.string());
+  fs::remove(childLog);
+  EXPECT_EQ(result.exitCode, 0);
+  EXPECT_EQ(result.output, "Eingehender Anruf\n");
+  EXPECT_NE(log.find(", VXLocale, Thread, "), std::string::npos) << log;
+  EXPECT_NE(log.find("] ->Destroying all threads (0 threads)\n"), std::string::npos) << log;
+  EXPECT_NE(log.find("] <-Destroying all threads\n"), std::string::npos) << log;
+  EXPECT_LT(log.find("return Eingehender Anruf"), log.find("->Destroying all threads")) << log;
+}
+
 }  // namespace
 }  // namespace vx::locale::test
