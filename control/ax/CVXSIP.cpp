@@ -45,6 +45,7 @@ std::shared_ptr<IVXUserAgent> CVXSIP::UserAgent() const {
 
 HRESULT CVXSIP::DoInitialize(tConfigurePage* page) {
   DoUninitialize();
+  settings::ApplyConfiguredFile();
   VXLocaleSetLanguage(settings::SipLanguage());
   auto userAgent = gUserAgentFactory.load()(this);
   VX_ASSERT(userAgent != nullptr);

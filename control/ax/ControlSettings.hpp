@@ -12,7 +12,8 @@ void PresetLoginResult();
 std::int32_t LoginStatus();
 std::string LoginMessage();
 
-std::string SipConfigFile();
+// Applies the configuration document named by the SIP parameter ConfigFile, when there is one.
+void ApplyConfiguredFile();
 std::uint32_t SipLanguage();
 
 std::string ApplicationUrlLogo();

@@ -17,6 +17,7 @@
 #include "control/ax/EventCatalogue.hpp"
 #include "control/ax/LineTables.hpp"
 #include "control/ax/LocaleText.hpp"
+#include "control/ax/Logo.hpp"
 #include "control/ax/NotifyRecord.hpp"
 #include "control/ax/ProvisioningClient.hpp"
 #include "platform/com/ComPtr.hpp"
@@ -98,6 +99,7 @@ class TVXBaseAx : public IDispatch, public IConnectionPointContainer, public ICo
     return Member("Initialize", Class(), std::to_string(flags), [&](std::string*) {
       Log(control::kChannel, LOG_INFO, "Product: %s, version: %s", control::kProduct, control::kVersion);
       if (HRESULT hr = ProvisioningLogin(flags); FAILED(hr)) return hr;
+      PrepareLogo();
       initFlags_ = flags;
       HRESULT hr = S_OK;
       for (;;) {

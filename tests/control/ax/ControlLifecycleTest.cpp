@@ -1,6 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <filesystem>
+
 #include "control/ax/ConfigurationSheet.hpp"
+#include "control/ax/Logo.hpp"
+#include "control/params/CVXApplicationParam.hpp"
+#include "control/params/CVXAudioParam.hpp"
 #include "platform/ui/MessageBox.hpp"
 #include "tests/control/ax/ControlFixture.hpp"
 #include "tests/runtime/log/LogCapture.hpp"
@@ -185,6 +191,51 @@ TEST_F(ControlTest, DispatchRefusesUnknownMembersAndBadArguments) {
   std::vector<Variant> none;
   EXPECT_EQ(control_->Invoke(0x1, DISPATCH_METHOD, none, nullptr), DISP_E_BADPARAMCOUNT);
   EXPECT_EQ(control_->Invoke(0x57, DISPATCH_PROPERTYPUT, none, nullptr), DISP_E_MEMBERNOTFOUND);
+}
+
+}  // namespace
+}  // namespace vx::test
+
+namespace vx::test {
+namespace {
+
+TEST_F(ControlTest, ParameterGroupsLiveUntilTheLastControlGoes) {
+  CVXSIP* second = new CVXSIP;
+  std::snprintf(CVXAudioParam::Instance()->Playback, sizeof(VXAudioParam::Playback), "%s", "unsaved marker");
+  EXPECT_EQ(invoke("Destroy", DISPATCH_METHOD), S_OK);
+  EXPECT_STREQ(CVXAudioParam::Instance()->Playback, "unsaved marker") << "released while a control still lives";
+  second->Destroy();
+  second->Release();
+  EXPECT_STRNE(CVXAudioParam::Instance()->Playback, "unsaved marker") << "not released with the last control";
+}
+
+TEST_F(ControlTest, InitializeRecordsTheCachedLogo) {
+  std::string data = registry_.dir() + "/data";
+  ::setenv("XDG_DATA_HOME", data.c_str(), 1);
+  std::snprintf(CVXApplicationParam::Instance()->UrlLogo, sizeof(VXApplicationParam::UrlLogo), "%s",
+                "https://portal.example.com/brand/logo-blue.png");
+  ASSERT_EQ(invoke("Initialize", DISPATCH_METHOD, {Variant::I4(0)}), S_OK);
+  std::string expected = data + "/OrviMedia/softphone/logo-blue.png";
+  EXPECT_EQ(std::string(CVXApplicationParam::Instance()->LogoName), expected);
+  EXPECT_TRUE(std::filesystem::is_directory(data + "/OrviMedia/softphone"));
+  CVXApplicationParam::Instance()->UrlLogo[0] = '\0';
+  ::unsetenv("XDG_DATA_HOME");
+}
+
+TEST(LogoTest, CacheFileNameStaysInsideTheCacheFolder) {
+  ::setenv("XDG_DATA_HOME", "/data", 1);
+  struct Case {
+    const char* url;
+    const char* expected;
+  };
+  const Case cases[] = {
+      {"https://portal.example.com/img/brand.bmp", "/data/OrviMedia/softphone/brand.bmp"},
+      {"brand.bmp", "/data/OrviMedia/softphone/brand.bmp"},
+      {"https://portal.example.com/img/", "/data/OrviMedia/softphone/logo.bmp"},
+      {"https://portal.example.com/img/..", "/data/OrviMedia/softphone/logo.bmp"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(LogoCachePath(c.url), c.expected) << c.url;
+  ::unsetenv("XDG_DATA_HOME");
 }
 
 }  // namespace
