@@ -14,7 +14,8 @@ build: deps
 	cmake --build build -j$(JOBS)
 
 run: build
-	VX_LOG_OUTPUT_TO=$${VX_LOG_OUTPUT_TO:-2} build/tools/vxdemo/vxdemo
+	build/tools/vxregsvr/vxregsvr build/control/VXSipAx/libVXSipAx.so
+	build/tools/vxhost/vxhost -e "get Version" -e "get VersionNumber" -e "call GetNumLines"
 
 test: build
 	cd build && ctest --output-on-failure -j$(JOBS)
