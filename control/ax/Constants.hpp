@@ -29,6 +29,7 @@ inline constexpr std::uint32_t kTextBeforeInitialize = 1;
 inline constexpr std::uint32_t kTextInvalidValues = 2;
 inline constexpr std::uint32_t kTextNotInitialized = 14;
 inline constexpr std::uint32_t kTextInitializationCaption = 71;
+inline constexpr std::uint32_t kTextInvalidConfigurationFile = 115;
 inline constexpr std::uint32_t kTextCallCaption = 76;
 inline constexpr std::uint32_t kTextAnswerCaption = 77;
 inline constexpr std::uint32_t kTextDropCaption = 78;

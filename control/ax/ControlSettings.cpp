@@ -11,6 +11,7 @@
 #include "control/params/CVXSIPParam.hpp"
 #include "control/params/CVXSystemParam.hpp"
 #include "control/params/ConfigurationDocument.hpp"
+#include "control/params/ParameterListing.hpp"
 
 namespace vx::settings {
 
@@ -49,6 +50,12 @@ void SetApplicationLogoName(const std::string& path) {
   copyText(application->LogoName, path);
   application->Save(kLogoNameKey);
 }
+
+bool ApplyDocumentText(const std::string& text) { return ApplyConfigurationText(text); }
+bool ApplyDocumentFile(const std::string& path) { return ApplyConfigurationFile(path.c_str()); }
+
+std::vector<std::string> ParameterLines(const std::string& group) { return ListParameters(group); }
+std::vector<std::string> GroupNames() { return ParameterGroupNames(); }
 
 void ReleaseParameterGroups() {
   CVXAudioParam::Release();

@@ -3,6 +3,7 @@
 // object does not depend on how the parameter groups store them.
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace vx::settings {
 
@@ -18,6 +19,14 @@ std::uint32_t SipLanguage();
 
 std::string ApplicationUrlLogo();
 void SetApplicationLogoName(const std::string& path);
+
+// Applies a configuration document given as text or as a file; false when it is not one.
+bool ApplyDocumentText(const std::string& text);
+bool ApplyDocumentFile(const std::string& path);
+
+// "Group.Key=value" lines, passwords masked; every group when `group` is empty.
+std::vector<std::string> ParameterLines(const std::string& group);
+std::vector<std::string> GroupNames();
 
 // Releases the process-wide parameter groups; called when the last live control goes.
 void ReleaseParameterGroups();

@@ -15,6 +15,7 @@
 #include "control/ax/ControlModule.hpp"
 #include "control/ax/ControlSettings.hpp"
 #include "control/ax/EventCatalogue.hpp"
+#include "control/ax/IVXDiagnostics.hpp"
 #include "control/ax/LineTables.hpp"
 #include "control/ax/LocaleText.hpp"
 #include "control/ax/Logo.hpp"
@@ -40,7 +41,11 @@ const DispatchTable<T>& ControlDispatchTable();
 inline std::string MaskSecret(const Bstr& value) { return value && !value->empty() ? "********" : ""; }
 
 template <typename T>
-class TVXBaseAx : public IDispatch, public IConnectionPointContainer, public IConnectionPoint, public IProvideTypeInfo {
+class TVXBaseAx : public IDispatch,
+                  public IConnectionPointContainer,
+                  public IConnectionPoint,
+                  public IProvideTypeInfo,
+                  public IVXDiagnostics {
  public:
   // IUnknown
   HRESULT QueryInterface(const IID& iid, void** object) override {
@@ -53,6 +58,8 @@ class TVXBaseAx : public IDispatch, public IConnectionPointContainer, public ICo
       *object = static_cast<IConnectionPoint*>(this);
     } else if (iid == IID_IProvideTypeInfo) {
       *object = static_cast<IProvideTypeInfo*>(this);
+    } else if (iid == IID_IVXDiagnostics) {
+      *object = static_cast<IVXDiagnostics*>(this);
     } else {
       *object = nullptr;
       return E_NOINTERFACE;
@@ -92,6 +99,9 @@ class TVXBaseAx : public IDispatch, public IConnectionPointContainer, public ICo
   HRESULT Unadvise(DWORD cookie) override { return sinks_.Unadvise(cookie); }
 
   const TypeInfo* GetTypeInfo() override { return &ControlTypeInfo(); }
+
+  std::vector<std::string> ListParameters(const std::string& group) override { return settings::ParameterLines(group); }
+  std::vector<std::string> ParameterGroupNames() override { return settings::GroupNames(); }
 
   // --- Lifecycle members ---
 
@@ -133,6 +143,24 @@ class TVXBaseAx : public IDispatch, public IConnectionPointContainer, public ICo
   HRESULT Configure(std::int32_t page, const Bstr& title) {
     return Member("Configure", Class(), std::to_string(page) + ", " + title.value_or(""),
                   [&](std::string*) { return derived().DoConfigure(page, title.value_or("")); });
+  }
+
+  HRESULT SetConfiguration(const Bstr& text) {
+    return Member("SetConfiguration", Class(), "", [&](std::string*) {
+      if (!RequireNotInitialized()) return E_FAIL;
+      if (text && settings::ApplyDocumentText(*text)) return S_OK;
+      SetError(ERROR_INVALIDVALUE, control::kTextInvalidValues);
+      return E_FAIL;
+    });
+  }
+
+  HRESULT SetConfigurationFile(const Bstr& path) {
+    return Member("SetConfigurationFile", Class(), path.value_or(""), [&](std::string*) {
+      if (!RequireNotInitialized()) return E_FAIL;
+      if (path && settings::ApplyDocumentFile(*path)) return S_OK;
+      SetError(ERROR_INVALIDVALUE, control::kTextInvalidConfigurationFile);
+      return E_FAIL;
+    });
   }
 
   // Error and ErrorString never fail and never reset the error.

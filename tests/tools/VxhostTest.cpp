@@ -90,3 +90,28 @@ TEST_F(VxhostTest, ScriptsComeFromStandardInput) {
 }
 
 }  // namespace
+
+namespace {
+
+const std::string kData = VX_TEST_DATA_DIR;
+
+TEST_F(VxhostTest, ConfigDocumentReachesTheControlsParametersWithPasswordsMasked) {
+  ToolRun r = run(kHost + " --config " + kData + "/oampml/full.xml -e 'params SIP'");
+  EXPECT_EQ(r.exitCode, 0) << r.output;
+  EXPECT_NE(r.output.find("SIP.UserAgentURI=sip:alice@example.net\n"), std::string::npos) << r.output;
+  EXPECT_NE(r.output.find("SIP.RegistrationPassword=********\n"), std::string::npos) << r.output;
+  EXPECT_EQ(r.output.find("s3cret"), std::string::npos) << "a password was printed";
+
+  r = run(kHost + " --config " + kData + "/oampml/bad-root.xml -e 'get Version'");
+  EXPECT_EQ(r.exitCode, 1);
+  EXPECT_NE(r.output.find("SetConfigurationFile failed: 0x80004005 ERROR_INVALIDVALUE (114): The supplied "
+                          "configuration file is invalid"),
+            std::string::npos)
+      << r.output;
+
+  r = run(kHost + " -e 'params NoSuchGroup'");
+  EXPECT_EQ(r.exitCode, 1);
+  EXPECT_NE(r.output.find("params: no group NoSuchGroup (groups: "), std::string::npos) << r.output;
+}
+
+}  // namespace

@@ -4,6 +4,7 @@
 #include <chrono>
 #include <cstdlib>
 
+#include "control/ax/IVXDiagnostics.hpp"
 #include "platform/com/ComRuntime.hpp"
 #include "platform/com/ConnectionPoint.hpp"
 #include "platform/messages/MessageQueue.hpp"
@@ -160,9 +161,31 @@ int HostSession::RunWords(std::vector<std::string> words, bool tolerant) {
   if (verb == "put" && words.size() >= 3) code = Invoke(verb, words);
   if (verb == "wait" && words.size() >= 3) code = Wait(words);
   if (verb == "sleep" && words.size() == 2) code = Sleep(words);
+  if (verb == "params" && words.size() <= 2) code = Params(words);
   if (code == kExitUsage) std::fprintf(out_, "error: cannot read command: %s\n", verb.c_str());
   std::fflush(out_);
   return tolerant ? kExitOk : code;
+}
+
+int HostSession::ApplyConfiguration(const std::string& path) {
+  return Invoke("call", {"call", "SetConfigurationFile", path});
+}
+
+int HostSession::Params(const std::vector<std::string>& words) {
+  ComPtr<IVXDiagnostics> diagnostics;
+  if (FAILED(control_->QueryInterface(IID_IVXDiagnostics, diagnostics.putVoid()))) {
+    std::fprintf(out_, "params: this control does not list its parameters\n");
+    return kExitMemberFailed;
+  }
+  std::vector<std::string> lines = diagnostics->ListParameters(words.size() == 2 ? words[1] : "");
+  if (lines.empty()) {
+    std::string groups;
+    for (const std::string& name : diagnostics->ParameterGroupNames()) groups += " " + name;
+    std::fprintf(out_, "params: no group %s (groups:%s)\n", words[1].c_str(), groups.c_str());
+    return kExitMemberFailed;
+  }
+  for (const std::string& line : lines) std::fprintf(out_, "%s\n", line.c_str());
+  return kExitOk;
 }
 
 int HostSession::Invoke(const std::string& verb, const std::vector<std::string>& words) {

@@ -8,6 +8,7 @@
 //   wait EVENT [P=V...] SECONDS  pump events until EVENT (with those arguments) arrives
 //   sleep MS                     pump events for MS milliseconds
 //   try COMMAND                  run COMMAND; a failure is reported but does not stop the script
+//   params [GROUP]               print the control's parameters as "Group.Key=value", passwords masked
 //
 // Arguments are words or "quoted text"; @null is the null string. Every event is printed as
 // "event NAME(PARAM=value, ...)", enumerations by name.
@@ -39,6 +40,8 @@ class HostSession {
 
   // Creates the control by ProgID or "{CLSID}" and connects to its events; kExitOk or kExitUsage.
   int Create(const std::string& progId, const std::string& clsid);
+  // Applies a configuration document through the control's SetConfigurationFile.
+  int ApplyConfiguration(const std::string& path);
   // Runs one command line; returns an exit code (kExitOk to go on).
   int Run(const std::string& line);
 
@@ -50,6 +53,7 @@ class HostSession {
   int Invoke(const std::string& verb, const std::vector<std::string>& words);
   int Wait(const std::vector<std::string>& words);
   int Sleep(const std::vector<std::string>& words);
+  int Params(const std::vector<std::string>& words);
   int ReportFailure(const std::string& member, HRESULT hr);
   bool TakeMatchingEvent(const std::string& name, const std::vector<std::string>& conditions);
   std::string Show(const Variant& value, const EnumInfo* enumeration) const;

@@ -7,6 +7,7 @@
 #include "control/ax/Logo.hpp"
 #include "control/params/CVXApplicationParam.hpp"
 #include "control/params/CVXAudioParam.hpp"
+#include "control/params/CVXSIPParam.hpp"
 #include "platform/ui/MessageBox.hpp"
 #include "tests/control/ax/ControlFixture.hpp"
 #include "tests/runtime/log/LogCapture.hpp"
@@ -236,6 +237,37 @@ TEST(LogoTest, CacheFileNameStaysInsideTheCacheFolder) {
   };
   for (const Case& c : cases) EXPECT_EQ(LogoCachePath(c.url), c.expected) << c.url;
   ::unsetenv("XDG_DATA_HOME");
+}
+
+}  // namespace
+}  // namespace vx::test
+
+namespace vx::test {
+namespace {
+
+TEST_F(ControlTest, SetConfigurationAppliesADocumentOnlyBeforeInitialize) {
+  const char* document = "<OAMPML><Parameters><SIP><UserAgentURI>sip:bob@example.net</UserAgentURI></SIP>"
+                         "</Parameters></OAMPML>";
+  EXPECT_EQ(invoke("SetConfiguration", DISPATCH_METHOD, {Variant::String(document)}), S_OK);
+  EXPECT_STREQ(CVXSIPParam::Instance()->UserAgentURI, "sip:bob@example.net");
+
+  struct Case {
+    Variant text;
+    const char* why;
+  };
+  const Case bad[] = {{Variant::String(std::nullopt), "null"},
+                      {Variant::String("<OAMP/>"), "wrong root"},
+                      {Variant::String("<OAMPML><Parameters>"), "does not parse"}};
+  for (const Case& c : bad) {
+    EXPECT_EQ(invoke("SetConfiguration", DISPATCH_METHOD, {c.text}), E_FAIL) << c.why;
+    EXPECT_EQ(error(), ERROR_INVALIDVALUE) << c.why;
+    EXPECT_EQ(errorString(), "The supplied values are invalid.") << c.why;
+  }
+  EXPECT_STREQ(CVXSIPParam::Instance()->UserAgentURI, "sip:bob@example.net") << "a bad document changed something";
+
+  ASSERT_EQ(invoke("Initialize", DISPATCH_METHOD, {Variant::I4(0)}), S_OK);
+  EXPECT_EQ(invoke("SetConfiguration", DISPATCH_METHOD, {Variant::String(document)}), E_FAIL);
+  EXPECT_EQ(error(), ERROR_INITIALISED);
 }
 
 }  // namespace
