@@ -6,32 +6,16 @@
 #include "control/ax/ControlModule.hpp"
 #include "control/ax/Registration.hpp"
 #include "platform/Export.hpp"
+#include "platform/com/ComObject.hpp"
 
 namespace vx {
 namespace {
 
 constexpr const char* kChannel = "SIPAx";
 
-class ClassFactory final : public IClassFactory {
+class ClassFactory final : public ComObject<IClassFactory> {
  public:
-  ClassFactory() { module::ObjectCreated(); }
-
-  HRESULT QueryInterface(const IID& iid, void** object) override {
-    if (!object) return E_POINTER;
-    if (iid != IID_IUnknown && iid != IID_IClassFactory) {
-      *object = nullptr;
-      return E_NOINTERFACE;
-    }
-    AddRef();
-    *object = static_cast<IClassFactory*>(this);
-    return S_OK;
-  }
-  DWORD AddRef() override { return ++references_; }
-  DWORD Release() override {
-    DWORD left = --references_;
-    if (left == 0) delete this;
-    return left;
-  }
+  ClassFactory() : ComObject(IID_IClassFactory, 1) { module::ObjectCreated(); }
 
   HRESULT CreateInstance(IUnknown* outer, const IID& iid, void** object) override {
     if (!object) return E_POINTER;
@@ -48,8 +32,7 @@ class ClassFactory final : public IClassFactory {
   }
 
  private:
-  ~ClassFactory() { module::ObjectDestroyed(); }
-  std::atomic<DWORD> references_{1};
+  ~ClassFactory() override { module::ObjectDestroyed(); }
 };
 
 std::string modulePath() {

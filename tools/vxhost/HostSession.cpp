@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "control/ax/IVXDiagnostics.hpp"
+#include "platform/com/ComObject.hpp"
 #include "platform/com/ComRuntime.hpp"
 #include "platform/com/ConnectionPoint.hpp"
 #include "platform/messages/MessageQueue.hpp"
@@ -17,25 +18,10 @@ constexpr const char* kNullWord = "@null";
 constexpr DWORD kPumpSliceMs = 50;
 
 // The event sink: hands every event to the session on the host's thread.
-class EventSink final : public IDispatch {
+class EventSink final : public ComObject<IDispatch> {
  public:
-  explicit EventSink(HostSession* session) : session_(session) {}
+  explicit EventSink(HostSession* session) : ComObject(IID_IDispatch, 0), session_(session) {}
 
-  HRESULT QueryInterface(const IID& iid, void** object) override {
-    if (iid != IID_IUnknown && iid != IID_IDispatch) {
-      *object = nullptr;
-      return E_NOINTERFACE;
-    }
-    AddRef();
-    *object = static_cast<IDispatch*>(this);
-    return S_OK;
-  }
-  DWORD AddRef() override { return ++references_; }
-  DWORD Release() override {
-    DWORD left = --references_;
-    if (left == 0) delete this;
-    return left;
-  }
   HRESULT GetIDsOfNames(const std::string&, DISPID*) override { return DISP_E_UNKNOWNNAME; }
   HRESULT Invoke(DISPID dispid, WORD, std::vector<Variant>& args, Variant*) override {
     if (session_) session_->OnEvent(dispid, args);
@@ -44,8 +30,6 @@ class EventSink final : public IDispatch {
   void Detach() { session_ = nullptr; }
 
  private:
-  ~EventSink() = default;
-  std::atomic<DWORD> references_{0};
   HostSession* session_;
 };
 

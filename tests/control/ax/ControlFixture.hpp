@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "control/ax/CVXSIP.hpp"
+#include "platform/com/ComObject.hpp"
 #include "platform/messages/MessageQueue.hpp"
 #include "tests/support/TempRegistry.hpp"
 
@@ -22,20 +23,9 @@ struct SeenEvent {
 };
 
 // Records every event it receives; may run an action inside a handler.
-class RecordingSink final : public IDispatch {
+class RecordingSink final : public ComObject<IDispatch> {
  public:
-  HRESULT QueryInterface(const IID& iid, void** object) override {
-    if (iid != IID_IUnknown && iid != IID_IDispatch) return E_NOINTERFACE;
-    AddRef();
-    *object = static_cast<IDispatch*>(this);
-    return S_OK;
-  }
-  DWORD AddRef() override { return ++references_; }
-  DWORD Release() override {
-    DWORD left = --references_;
-    if (left == 0) delete this;
-    return left;
-  }
+  RecordingSink() : ComObject(IID_IDispatch, 0) {}
   HRESULT GetIDsOfNames(const std::string&, DISPID*) override { return DISP_E_UNKNOWNNAME; }
   HRESULT Invoke(DISPID dispid, WORD, std::vector<Variant>& args, Variant*) override {
     events.push_back({dispid, args, std::this_thread::get_id()});
@@ -45,9 +35,6 @@ class RecordingSink final : public IDispatch {
 
   std::vector<SeenEvent> events;
   std::function<void(DISPID)> onEvent;
-
- private:
-  std::atomic<DWORD> references_{0};
 };
 
 // A user agent whose answers the test sets and whose calls it reads back.
