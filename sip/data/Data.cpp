@@ -207,30 +207,67 @@ int Data::findAndSplit(std::string_view match, Data* prefix, bool replace, std::
   return result;
 }
 
+template <typename Cut>
+Data Data::cutWith(Cut cutter) {
+  std::string_view rest = view();
+  std::size_t before = rest.size();
+  std::string_view prefix = cutter(rest);
+  Data result(prefix);
+  dropFront(before - rest.size());
+  return result;
+}
+
 Data Data::splitAtAnyOf(std::string_view set, bool& notFound) {
-  const std::string_view s = view();
-  std::size_t pos = s.find_first_of(set);
-  notFound = pos == std::string_view::npos;
-  if (notFound) return Data();
-  Data prefix(s.substr(0, pos));
-  std::size_t rest = s.find_first_not_of(set, pos);
-  dropFront(rest == std::string_view::npos ? s.size() : rest);
-  return prefix;
+  return cutWith([&](std::string_view& rest) { return cut::splitAtAnyOf(rest, set, notFound); });
 }
 
 Data Data::splitAtAnyOfOutside(std::string_view set, bool honourQuotes, bool honourAngles, bool& notFound) {
-  const std::string_view s = view();
+  return cutWith([&](std::string_view& rest) {
+    return cut::splitAtAnyOfOutside(rest, set, honourQuotes, honourAngles, notFound);
+  });
+}
+
+Data Data::splitAtFirstOf(std::string_view set, char& matched) {
+  return cutWith([&](std::string_view& rest) { return cut::splitAtFirstOf(rest, set, matched); });
+}
+
+Data Data::takeLine(bool& notFound) {
+  return cutWith([&](std::string_view& rest) { return cut::takeLine(rest, notFound); });
+}
+
+namespace cut {
+namespace {
+
+// The prefix before pos; the delimiter and the run of set bytes after it leave the view.
+std::string_view cutRun(std::string_view& text, std::size_t pos, std::string_view set) {
+  std::string_view prefix = text.substr(0, pos);
+  std::size_t rest = text.find_first_not_of(set, pos);
+  text.remove_prefix(rest == std::string_view::npos ? text.size() : rest);
+  return prefix;
+}
+
+}  // namespace
+
+std::string_view splitAtAnyOf(std::string_view& text, std::string_view set, bool& notFound) {
+  std::size_t pos = text.find_first_of(set);
+  notFound = pos == std::string_view::npos;
+  if (notFound) return {};
+  return cutRun(text, pos, set);
+}
+
+std::string_view splitAtAnyOfOutside(std::string_view& text, std::string_view set, bool honourQuotes,
+                                     bool honourAngles, bool& notFound) {
   bool inQuote = false;
   bool inAngle = false;
   std::size_t pos = 0;
-  for (; pos < s.size(); ++pos) {
-    char c = s[pos];
+  for (; pos < text.size(); ++pos) {
+    char c = text[pos];
     if (honourQuotes && c == '"' && !inAngle) {
       inQuote = !inQuote;
       if (inQuote) continue;
     } else if (inQuote) {
       // A backslash quotes the next byte, so an escaped quote does not end the string.
-      if (c == '\\' && pos + 1 < s.size()) ++pos;
+      if (c == '\\' && pos + 1 < text.size()) ++pos;
       continue;
     } else if (honourAngles && c == '<') {
       inAngle = true;
@@ -242,36 +279,33 @@ Data Data::splitAtAnyOfOutside(std::string_view set, bool honourQuotes, bool hon
     }
     if (inSet(set, c)) break;
   }
-  notFound = pos >= s.size();
-  if (notFound) return Data();
-  Data prefix(s.substr(0, pos));
-  std::size_t rest = s.find_first_not_of(set, pos);
-  dropFront(rest == std::string_view::npos ? s.size() : rest);
-  return prefix;
+  notFound = pos >= text.size();
+  if (notFound) return {};
+  return cutRun(text, pos, set);
 }
 
-Data Data::splitAtFirstOf(std::string_view set, char& matched) {
-  const std::string_view s = view();
-  std::size_t pos = s.find_first_of(set);
+std::string_view splitAtFirstOf(std::string_view& text, std::string_view set, char& matched) {
+  std::size_t pos = text.find_first_of(set);
   if (pos == std::string_view::npos) {
     matched = 0;
-    return Data();
+    return {};
   }
-  matched = s[pos];
-  Data prefix(s.substr(0, pos));
-  dropFront(pos + 1);
+  matched = text[pos];
+  std::string_view prefix = text.substr(0, pos);
+  text.remove_prefix(pos + 1);
   return prefix;
 }
 
-Data Data::takeLine(bool& notFound) {
-  const std::string_view s = view();
-  std::size_t lf = s.find('\n');
+std::string_view takeLine(std::string_view& text, bool& notFound) {
+  std::size_t lf = text.find('\n');
   notFound = lf == std::string_view::npos;
-  if (notFound) return Data();
-  std::size_t end = (lf > 0 && s[lf - 1] == '\r') ? lf - 1 : lf;
-  Data line(s.substr(0, end));
-  dropFront(lf + 1);
+  if (notFound) return {};
+  std::size_t end = (lf > 0 && text[lf - 1] == '\r') ? lf - 1 : lf;
+  std::string_view line = text.substr(0, end);
+  text.remove_prefix(lf + 1);
   return line;
 }
+
+}  // namespace cut
 
 }  // namespace vx

@@ -11,6 +11,16 @@
 
 namespace vx {
 
+// The cuts on a plain view: each takes a prefix off the front of the view and returns it,
+// exactly as the Data member of the same name does, without copying any byte.
+namespace cut {
+std::string_view splitAtAnyOf(std::string_view& text, std::string_view set, bool& notFound);
+std::string_view splitAtAnyOfOutside(std::string_view& text, std::string_view set, bool honourQuotes,
+                                     bool honourAngles, bool& notFound);
+std::string_view splitAtFirstOf(std::string_view& text, std::string_view set, char& matched);
+std::string_view takeLine(std::string_view& text, bool& notFound);
+}  // namespace cut
+
 class Data {
  public:
   // Results of findAndSplit.
@@ -74,6 +84,9 @@ class Data {
  private:
   // Drops n bytes from the front without moving the rest.
   void dropFront(std::size_t n) { begin_ += n; }
+  // Runs a view cut on the live bytes and drops what it consumed.
+  template <typename Cut>
+  Data cutWith(Cut cutter);
 
   std::string buf_;
   std::size_t begin_ = 0;

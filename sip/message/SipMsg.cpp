@@ -1,5 +1,6 @@
 #include "sip/message/SipMsg.hpp"
 
+#include <algorithm>
 #include <csignal>
 
 #include "runtime/log/Assert.hpp"
@@ -54,6 +55,22 @@ bool readContentLength(std::string_view text, std::size_t& length) {
   return true;
 }
 
+// Only a line end followed by a blank or tab can fold.
+bool mayHoldFolds(std::string_view text) {
+  return text.find("\n ") != std::string_view::npos || text.find("\n\t") != std::string_view::npos;
+}
+
+std::string_view trimTrailingBlanks(std::string_view text) {
+  std::size_t end = text.find_last_not_of(' ');
+  return end == std::string_view::npos ? std::string_view() : text.substr(0, end + 1);
+}
+
+std::string_view trimBlanks(std::string_view text) {
+  std::size_t first = text.find_first_not_of(' ');
+  if (first == std::string_view::npos) return {};
+  return trimTrailingBlanks(text.substr(first));
+}
+
 }  // namespace
 
 SipMsg::SipMsg(const SipMsg& other)
@@ -74,59 +91,64 @@ Sptr<SipMsg> SipMsg::decode(const Data& text, const SipMsgLimits& limits) {
   s.remove_prefix(start);
 
   // Only the header section is unfolded: a body is data, and a blank at the start of a body
-  // line is part of it.
+  // line is part of it. Without any fold the section is read in place, copied nowhere.
   std::size_t separatorLength = 0;
   std::size_t headerEnd = findHeaderEnd(s, separatorLength);
   bool sectionEnded = headerEnd != std::string_view::npos;
-  Data head(s.substr(0, sectionEnded ? headerEnd : s.size()));
-  head.unfoldLines();
-  if (!sectionEnded) head.trimSpaces();
+  std::string_view head = s.substr(0, sectionEnded ? headerEnd : s.size());
+  Data unfolded;
+  if (mayHoldFolds(head)) {
+    unfolded = Data(head);
+    unfolded.unfoldLines();
+    head = unfolded.view();
+  }
+  if (!sectionEnded) head = trimTrailingBlanks(head);
 
   bool noLine = false;
-  Data startLine = head.takeLine(noLine);
+  std::string_view startLine = cut::takeLine(head, noLine);
   if (noLine) return nullptr;
 
-  Data rest = startLine;
+  std::string_view rest = startLine;
   char matched = 0;
-  Data first = rest.splitAtFirstOf(kTokenDelimiters, matched);
-  SipMethodType type = methodFromText(first.view());
+  std::string_view first = cut::splitAtFirstOf(rest, kTokenDelimiters, matched);
+  SipMethodType type = methodFromText(first);
   Sptr<SipMsg> msg;
   if (type == SIP_STATUS) {
     msg = makeSptr<StatusMsg>();
   } else {
-    rest.splitAtFirstOf(kTokenDelimiters, matched);
+    cut::splitAtFirstOf(rest, kTokenDelimiters, matched);
     if (!matched) {
       Log(kSipLogChannel, LOG_TRACE, "Could not split off protocol/version");
       return nullptr;
     }
-    Data protocol = rest.splitAtFirstOf("/", matched);
+    std::string_view protocol = cut::splitAtFirstOf(rest, "/", matched);
     if (!matched) {
       Log(kSipLogChannel, LOG_TRACE, "Could not find protocol version");
       return nullptr;
     }
-    if (!Data::equalsNoCase(protocol.view(), "sip")) {
+    if (!Data::equalsNoCase(protocol, "sip")) {
       Log(kSipLogChannel, LOG_TRACE, "protocol is not SIP");
       return nullptr;
     }
     msg = makeSptr<SipCommand>(type);
   }
-  msg->decodeStartLine(startLine);
+  msg->decodeStartLine(Data(startLine));
   std::string_view afterHeaders = sectionEnded ? s.substr(headerEnd) : std::string_view();
   if (!msg->decodeHeaders(head, separatorLength, afterHeaders, limits)) return nullptr;
   return msg;
 }
 
-bool SipMsg::decodeHeaders(Data& headerText, std::size_t separatorLength, std::string_view afterHeaders,
+bool SipMsg::decodeHeaders(std::string_view headerText, std::size_t separatorLength, std::string_view afterHeaders,
                            const SipMsgLimits& limits) {
   std::size_t count = 0;
   bool bodyFollowsSeparator = true;
   for (;;) {
     bool noLine = false;
-    Data value = headerText.takeLine(noLine);
+    std::string_view value = cut::takeLine(headerText, noLine);
     if (noLine) break;
     bool unsplittable = value.empty();
-    Data name;
-    if (!unsplittable) name = value.splitAtAnyOf(kNameDelimiters, unsplittable);
+    std::string_view name;
+    if (!unsplittable) name = cut::splitAtAnyOf(value, kNameDelimiters, unsplittable);
     if (unsplittable) {
       // The header section ends here; everything after this line is taken as the body.
       Log(kSipLogChannel, LOG_WARNING, "header line without a name ends the header section");
@@ -136,18 +158,16 @@ bool SipMsg::decodeHeaders(Data& headerText, std::size_t separatorLength, std::s
     if (!addRawHeaders(name, value, count, limits)) return false;
   }
   std::string_view tail = afterHeaders.substr(bodyFollowsSeparator ? separatorLength : 0);
-  if (headerText.empty()) {
-    body_ = Data(tail);
-  } else {
-    body_ = headerText;
-    body_.append(tail);
-  }
+  body_ = Data(headerText);
+  body_.append(tail);
   cutBodyToContentLength();
   return true;
 }
 
-bool SipMsg::addRawHeaders(const Data& name, Data& value, std::size_t& count, const SipMsgLimits& limits) {
-  Data lower = name;
+bool SipMsg::addRawHeaders(std::string_view name, std::string_view value, std::size_t& count,
+                           const SipMsgLimits& limits) {
+  Data receivedName(name);
+  Data lower = receivedName;
   lower.toLower();
   SipHeaderType type = headerTypeFromName(lower.view());
   const SipHeaderInfo* info = &headerInfo(type);
@@ -156,25 +176,27 @@ bool SipMsg::addRawHeaders(const Data& name, Data& value, std::size_t& count, co
     info = &headerInfo(type);
   }
   SipRawHeaderContainer::Chain& chain = headers_.chain(type);
-  auto push = [&](Data&& element) {
+  auto push = [&](std::string_view element) {
     if (++count > limits.maxHeaderValues) {
       Log(kSipLogChannel, LOG_WARNING, "message refused: more than %zu header values", limits.maxHeaderValues);
       return false;
     }
-    chain.push_back(SipRawHeader{lower, name, std::move(element), type, nullptr});
+    chain.push_back(SipRawHeader{lower, receivedName, Data(element), type, nullptr});
     return true;
   };
-  if (!info->splitAtCommas) return push(std::move(value));
+  if (!info->splitAtCommas) return push(value);
 
+  // One allocation for the whole list instead of a chain that grows as it is read.
+  std::size_t commas = static_cast<std::size_t>(std::count(value.begin(), value.end(), ','));
+  chain.reserve(chain.size() + std::min(commas + 1, limits.maxHeaderValues));
   bool last = false;
-  Data element = value.splitAtAnyOfOutside(",", true, true, last);
-  if (last) return push(std::move(value));
-  if (!push(std::move(element))) return false;
+  std::string_view element = cut::splitAtAnyOfOutside(value, ",", true, true, last);
+  if (last) return push(value);
+  if (!push(element)) return false;
   while (!last) {
-    element = value.splitAtAnyOfOutside(",", true, true, last);
-    if (last) element = std::move(value);
-    element.trimSpaces();
-    if (!push(std::move(element))) return false;
+    element = cut::splitAtAnyOfOutside(value, ",", true, true, last);
+    if (last) element = value;
+    if (!push(trimBlanks(element))) return false;
   }
   return true;
 }

@@ -5,6 +5,7 @@
 // and parsed on first read through the catalogue's factory; encode() writes them in a fixed
 // order with the Content-Length of the body it writes.
 #include <cstdint>
+#include <string_view>
 #include <vector>
 
 #include "sip/data/Data.hpp"
@@ -66,11 +67,11 @@ class SipMsg {
 
   // Reads the (unfolded) header lines after the start line; afterHeaders is the raw text from
   // the empty line on, whose first separatorLength bytes are that line. False past a limit.
-  bool decodeHeaders(Data& headerText, std::size_t separatorLength, std::string_view afterHeaders,
+  bool decodeHeaders(std::string_view headerText, std::size_t separatorLength, std::string_view afterHeaders,
                      const SipMsgLimits& limits);
 
  private:
-  bool addRawHeaders(const Data& name, Data& value, std::size_t& count, const SipMsgLimits& limits);
+  bool addRawHeaders(std::string_view name, std::string_view value, std::size_t& count, const SipMsgLimits& limits);
   void cutBodyToContentLength();
   SipRawHeader makeRawHeader(SipHeaderType type, const Sptr<SipHeader>& header) const;
   bool checkIndex(SipHeaderType type, int index, std::size_t size, const char* what) const;
