@@ -255,12 +255,11 @@ std::string_view splitAtAnyOf(std::string_view& text, std::string_view set, bool
   return cutRun(text, pos, set);
 }
 
-std::string_view splitAtAnyOfOutside(std::string_view& text, std::string_view set, bool honourQuotes,
-                                     bool honourAngles, bool& notFound) {
+std::size_t findOutside(std::string_view text, std::string_view set, bool honourQuotes, bool honourAngles,
+                        bool& leftOpen) {
   bool inQuote = false;
   bool inAngle = false;
-  std::size_t pos = 0;
-  for (; pos < text.size(); ++pos) {
+  for (std::size_t pos = 0; pos < text.size(); ++pos) {
     char c = text[pos];
     if (honourQuotes && c == '"' && !inAngle) {
       inQuote = !inQuote;
@@ -277,9 +276,20 @@ std::string_view splitAtAnyOfOutside(std::string_view& text, std::string_view se
     } else if (inAngle) {
       continue;
     }
-    if (inSet(set, c)) break;
+    if (inSet(set, c)) {
+      leftOpen = false;
+      return pos;
+    }
   }
-  notFound = pos >= text.size();
+  leftOpen = inQuote || inAngle;
+  return std::string_view::npos;
+}
+
+std::string_view splitAtAnyOfOutside(std::string_view& text, std::string_view set, bool honourQuotes,
+                                     bool honourAngles, bool& notFound) {
+  bool leftOpen = false;
+  std::size_t pos = findOutside(text, set, honourQuotes, honourAngles, leftOpen);
+  notFound = pos == std::string_view::npos;
   if (notFound) return {};
   return cutRun(text, pos, set);
 }

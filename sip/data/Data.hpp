@@ -19,6 +19,10 @@ std::string_view splitAtAnyOfOutside(std::string_view& text, std::string_view se
                                      bool honourAngles, bool& notFound);
 std::string_view splitAtFirstOf(std::string_view& text, std::string_view set, char& matched);
 std::string_view takeLine(std::string_view& text, bool& notFound);
+// Where splitAtAnyOfOutside would cut (npos when nowhere); leftOpen tells whether the scan
+// ended inside quotes or angle brackets.
+std::size_t findOutside(std::string_view text, std::string_view set, bool honourQuotes, bool honourAngles,
+                        bool& leftOpen);
 }  // namespace cut
 
 class Data {

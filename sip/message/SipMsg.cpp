@@ -71,6 +71,14 @@ std::string_view trimBlanks(std::string_view text) {
   return trimTrailingBlanks(text.substr(first));
 }
 
+// An element of a list becomes a header of its own, so it is trimmed the way its own line
+// would be read back: blanks at both ends, and the colons and tabs a value cannot start with.
+std::string_view asOwnValue(std::string_view element) {
+  element = trimBlanks(element);
+  std::size_t first = element.find_first_not_of(kNameDelimiters);
+  return first == std::string_view::npos ? std::string_view() : element.substr(first);
+}
+
 }  // namespace
 
 SipMsg::SipMsg(const SipMsg& other)
@@ -189,14 +197,16 @@ bool SipMsg::addRawHeaders(std::string_view name, std::string_view value, std::s
   // One allocation for the whole list instead of a chain that grows as it is read.
   std::size_t commas = static_cast<std::size_t>(std::count(value.begin(), value.end(), ','));
   chain.reserve(chain.size() + std::min(commas + 1, limits.maxHeaderValues));
+  // Every element is trimmed, the first too: lines of one type may be joined on encoding, and
+  // an element must read back the same wherever it stands.
   bool last = false;
   std::string_view element = cut::splitAtAnyOfOutside(value, ",", true, true, last);
-  if (last) return push(value);
-  if (!push(element)) return false;
+  if (last) return push(asOwnValue(value));
+  if (!push(asOwnValue(element))) return false;
   while (!last) {
     element = cut::splitAtAnyOfOutside(value, ",", true, true, last);
     if (last) element = value;
-    if (!push(trimBlanks(element))) return false;
+    if (!push(asOwnValue(element))) return false;
   }
   return true;
 }
@@ -239,13 +249,23 @@ Data SipMsg::encode() const {
     if (info.combinedLine) {
       out.append(info.wireName).append(": ");
       bool first = true;
+      bool leftOpen = false;
       for (const SipRawHeader& raw : chain) {
         Data parsed = raw.header ? raw.header->encode() : Data();
         std::string_view contribution = raw.header ? parsed.view() : raw.value.view();
         if (contribution.empty()) continue;
-        if (!first) out.append(",");
+        if (first) {
+          first = false;
+        } else if (leftOpen) {
+          // The element before left a quote or bracket open and would swallow this one when
+          // read back: this one starts a new line.
+          out.append("\r\n").append(info.wireName).append(": ");
+        } else {
+          out.append(",");
+        }
         out.append(contribution);
-        first = false;
+        leftOpen = false;
+        if (cut::findOutside(contribution, ",", true, true, leftOpen) != std::string_view::npos) leftOpen = true;
       }
       out.append("\r\n");
       continue;

@@ -19,9 +19,13 @@ bool SipUser::isLessThan(const BaseUser& other) const {
 
 bool SipTelSubscriberUser::decode(const Data& text) {
   Data rest = text;
-  bool noPlus = false;
-  rest.splitAtAnyOf("+", noPlus);
-  global_ = !noPlus;
+  // Only a "+" in the number makes it global; one inside a parameter is the parameter's.
+  std::size_t plus = rest.view().find('+');
+  global_ = plus != std::string_view::npos && plus < rest.view().find(';');
+  if (global_) {
+    bool notFound = false;
+    rest.splitAtAnyOf("+", notFound);
+  }
   char matched = 0;
   number_ = rest.splitAtFirstOf(";", matched);
   if (!matched) {
@@ -29,12 +33,16 @@ bool SipTelSubscriberUser::decode(const Data& text) {
     return true;
   }
   while (!rest.empty()) {
-    Data name = rest.splitAtFirstOf("=", matched);
-    if (!matched) break;
     Data value = rest.splitAtFirstOf(";", matched);
     if (!matched) {
       value = rest;
       rest.clear();
+    }
+    // A parameter without "=" is kept by its name alone.
+    Data name = value.splitAtFirstOf("=", matched);
+    if (!matched) {
+      name = value;
+      value.clear();
     }
     if (name == "isub") {
       isub_ = value;
@@ -44,7 +52,7 @@ bool SipTelSubscriberUser::decode(const Data& text) {
       phoneContext_ = value;
     } else if (name == "tsp") {
       tsp_ = value;
-    } else {
+    } else if (!name.empty() || !value.empty()) {
       others_.emplace_back(name, value);
     }
   }
@@ -65,8 +73,8 @@ Data SipTelSubscriberUser::encodeParams() const {
     out.append(";").append(param.name).append("=").append(param.value.view());
   }
   for (const Param& param : others_) {
-    if (param.second.empty()) continue;
-    out.append(";").append(param.first.view()).append("=").append(param.second.view());
+    out.append(";").append(param.first.view());
+    if (!param.second.empty()) out.append("=").append(param.second.view());
   }
   return out;
 }

@@ -31,6 +31,12 @@ bool ImpBaseUrl::decode(const char* scheme, const Data& text) {
   return true;
 }
 
+Data ImpBaseUrl::encode() const {
+  Data out = scheme_ + ":" + user_ + "@" + host_;
+  out.trimSpaces();  // the factory trims what it reads back
+  return out;
+}
+
 namespace {
 auto lowered(const Data& d) {
   Data copy = d;

@@ -6,7 +6,7 @@ namespace vx {
 
 class ImpBaseUrl : public BaseUrl {
  public:
-  Data encode() const override { return scheme_ + ":" + user_ + "@" + host_; }
+  Data encode() const override;
   Sptr<BaseUser> getUser() const override { return makeSptr<SipUser>(user_); }
   Data getUserValue() const override { return user_; }
   Data getNameAddr() const override { return encode(); }

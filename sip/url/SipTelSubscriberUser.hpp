@@ -1,6 +1,6 @@
 #pragma once
 // A telephone subscriber as the user part of a SIP URL (user=phone) or the body of a TEL URL:
-// global flag, number, the four known parameters and any further name=value pairs in order.
+// global flag, number, the four known parameters and any further parameters in order.
 #include <utility>
 #include <vector>
 

@@ -120,8 +120,7 @@ void SipUrl::parseParams(Data& rest, Data& userText, bool hasUser) {
       rest.clear();
     }
     Data name = piece.splitAtFirstOf("=", delimiter);
-    bool hasValue = delimiter != 0;
-    if (!hasValue) {
+    if (!delimiter) {
       name = piece;
       piece.clear();
     }
@@ -139,14 +138,17 @@ void SipUrl::parseParams(Data& rest, Data& userText, bool hasUser) {
     if (known) continue;
     if (name == "lr") {
       lr_ = true;
-    } else if (hasUser && userParam_ == "phone") {
-      // Telephone-subscriber parameters belong to the user part.
-      userText.append(";").append(name.view());
-      if (hasValue) userText.append("=").append(value.view());
     } else {
       others_.emplace_back(name, value);
     }
   }
+  // With user=phone the other parameters are the subscriber's, wherever they stood.
+  if (!hasUser || !(userParam_ == "phone")) return;
+  for (const Param& param : others_) {
+    userText.append(";").append(param.first.view());
+    if (!param.second.empty()) userText.append("=").append(param.second.view());
+  }
+  others_.clear();
 }
 
 void SipUrl::setUserValue(const Data& user, const Data& userParam) {
@@ -206,6 +208,8 @@ Data SipUrl::encode() const {
     out.append(static_cast<const SipTelSubscriberUser&>(*user_).encodeParams().view());
   }
   if (!headers_.empty()) out.append("?").append(headers_.view());
+  // A field that ended in a blank may now end the text, where reading it back would trim it.
+  out.trimSpaces();
   return out;
 }
 

@@ -19,6 +19,12 @@ TelUrl::TelUrl(const Data& text) {
   subscriber_.decode(rest);
 }
 
+Data TelUrl::encode() const {
+  Data out = scheme_ + ":" + subscriber_.getFullText();
+  out.trimSpaces();  // the factory trims what it reads back
+  return out;
+}
+
 bool TelUrl::areEqual(const BaseUrl& other) const {
   auto* url = dynamic_cast<const TelUrl*>(&other);
   return url && Data::equalsNoCase(scheme_.view(), url->scheme_.view()) && subscriber_.areEqual(url->subscriber_);

@@ -11,7 +11,7 @@ class TelUrl : public BaseUrl {
   // Never raises: a failure is logged and keeps what was read.
   explicit TelUrl(const Data& text);
 
-  Data encode() const override { return scheme_ + ":" + subscriber_.getFullText(); }
+  Data encode() const override;
   Sptr<BaseUser> getUser() const override { return subscriber_.duplicate(); }
   Data getUserValue() const override { return subscriber_.encode(); }
   Data getNameAddr() const override { return encode(); }

@@ -226,6 +226,8 @@ TEST(SipMsgTest, EncodingIsAFixedPointAfterOnePass) {
       "INVITE sip:a@h SIP/2.0\r\nA: a\n b\r\nB: c\r\n\r\n",
       request("To: x\r\nbad line\r\nFrom: y\r\n", "z"),
       request("Contact: \"unterminated, <sip:a@h>\r\n"),
+      request("Contact: a, :q>\r\nRoute: ,:r, \t s\r\n"),  // list elements read back as their own lines
+      request("Allow: A, \"open\r\nAllow: B, C\r\nRoute: <sip:x\r\nRoute: <sip:y>\r\n"),
   });
   for (const std::string& text : texts) {
     Sptr<SipMsg> first = decode(text);

@@ -28,6 +28,10 @@ TEST(BaseUrlTest, FactoryPicksTheKindAndEncodesBack) {
       {"foo", UNKNOWN_URL, "foo"},
       {":nothing", UNKNOWN_URL, ":nothing"},
       {"", UNKNOWN_URL, ""},
+      // A blank that a dropped empty parameter leaves at the end is not written.
+      {"pres:a@h ;", PRES_URL, "pres:a@h"},
+      {"tel:1 ;isub=", TEL_URL, "tel:1"},
+      {"sip:h:5 ;", SIP_URL, "sip:h:5"},
   };
   for (const Case& c : cases) {
     Sptr<BaseUrl> url = BaseUrl::decode(c.text);

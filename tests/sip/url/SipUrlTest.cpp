@@ -47,6 +47,9 @@ TEST(SipUrlTest, EncodesEachUrlBack) {
       {"sip:h;;x", "sip:h;x"},
       {"sip:gw;user=phone;isub=7", "sip:gw;user=phone;isub=7"},
       {"sip:a@h; x = 1", "sip:a@h;x= 1"},
+      // With user=phone every other parameter is the subscriber's, wherever it stood.
+      {"sip:alice@h;b:+1@gw;user=phone;isub=7", "sip:alice@h;user=phone;isub=7;b:+1@gw"},
+      {"sip:+1@gw;isub=7;5;user=phone;x", "sip:+1@gw;user=phone;isub=7;5;x"},
   };
   for (const Case& c : cases) {
     SipUrl url{Data(c.text)};
