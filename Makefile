@@ -4,7 +4,10 @@ GENERATOR := -G Ninja
 LAUNCHER  := $(shell command -v ccache >/dev/null 2>&1 && echo -DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
 CMAKE_COMMON := $(GENERATOR) $(LAUNCHER) -DVX_WERROR=ON
 
-.PHONY: deps build run test asan tsan bench clean
+# Seconds each fuzz target runs in `make fuzz`.
+FUZZ_SECONDS ?= 60
+
+.PHONY: deps build run test asan tsan bench fuzz clean
 
 deps:
 	@scripts/install-deps
@@ -35,5 +38,14 @@ bench: deps
 	cmake --build build-bench -j$(JOBS)
 	@for b in build-bench/bench/bench_*; do echo "== $$b"; $$b || exit 1; done
 
+# libFuzzer targets, built by clang; new inputs go to build-fuzz/corpus, the seeds stay as they are.
+fuzz: deps
+	cmake -S . -B build-fuzz $(GENERATOR) $(LAUNCHER) -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
+	  -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVX_SANITIZE=fuzzer
+	cmake --build build-fuzz -j$(JOBS) --target fuzz_sipmsg
+	mkdir -p build-fuzz/corpus/sipmsg
+	build-fuzz/fuzz/fuzz_sipmsg -max_total_time=$(FUZZ_SECONDS) -max_len=8192 -print_final_stats=1 -artifact_prefix=build-fuzz/ \
+	  build-fuzz/corpus/sipmsg fuzz/corpus/sipmsg
+
 clean:
-	rm -rf build build-asan build-tsan build-bench
+	rm -rf build build-asan build-tsan build-bench build-fuzz

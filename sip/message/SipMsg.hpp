@@ -1,0 +1,87 @@
+#pragma once
+// SipMsg: a SIP request or response as headers kept raw until read, and a body.
+//
+// decode() is the one entry for received text. Headers are kept by type in arrival order
+// and parsed on first read through the catalogue's factory; encode() writes them in a fixed
+// order with the Content-Length of the body it writes.
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+#include "sip/data/Data.hpp"
+#include "sip/data/Sptr.hpp"
+#include "sip/message/SipHeader.hpp"
+#include "sip/message/SipMethod.hpp"
+#include "sip/message/SipMsgLimits.hpp"
+#include "sip/message/SipRawHeader.hpp"
+
+namespace vx {
+
+class SipMsg {
+ public:
+  virtual ~SipMsg() = default;
+
+  virtual SipMethodType getType() const = 0;
+  Data encode() const;
+  // True for every request but ACK; for a response, when it is final and answers an INVITE.
+  virtual bool expectsReply() const = 0;
+  virtual Sptr<SipMsg> duplicate() const = 0;
+
+  // The message of received text, or null: no start line, a start line that is not SIP,
+  // or text past one of the limits.
+  static Sptr<SipMsg> decode(const Data& text, const SipMsgLimits& limits = SipMsgLimits());
+
+  // Header access by type. The getter parses on first read and never returns null: an index
+  // past the chain adds empty headers up to it, which stay in the message.
+  int getNumHeaders(SipHeaderType type) const;
+  Sptr<SipHeader> getHeader(SipHeaderType type, int index = 0);
+  void setHeader(SipHeaderType type, int index, const Sptr<SipHeader>& header);
+  void insertHeader(SipHeaderType type, int index, const Sptr<SipHeader>& header);
+  void appendHeader(SipHeaderType type, const Sptr<SipHeader>& header);
+  void removeHeader(SipHeaderType type, int index);
+  void removeAllHeaders(SipHeaderType type);
+  const SipRawHeaderContainer::Chain& getRawHeaders(SipHeaderType type) const;
+
+  const Data& getBody() const { return body_; }
+  void setBody(const Data& body) { body_ = body; }
+
+  const Data& getTransportAddress() const { return transportAddress_; }
+  void setTransportAddress(const Data& address) { transportAddress_ = address; }
+  const Data& getReceivedFromHost() const { return receivedFromHost_; }
+  const Data& getReceivedFromPort() const { return receivedFromPort_; }
+  void setReceivedFrom(const Data& host, const Data& port) {
+    receivedFromHost_ = host;
+    receivedFromPort_ = port;
+  }
+  std::uint16_t getAccountIndex() const { return accountIndex_; }
+  void setAccountIndex(std::uint16_t index) { accountIndex_ = index; }
+
+ protected:
+  SipMsg() = default;
+  // A copy starts without the received-from address, which belongs to the arrival.
+  SipMsg(const SipMsg& other);
+  SipMsg& operator=(const SipMsg&) = delete;
+
+  virtual Data encodeStartLine() const = 0;
+  virtual void decodeStartLine(const Data& line) = 0;
+
+  // Reads the (unfolded) header lines after the start line; afterHeaders is the raw text from
+  // the empty line on, whose first separatorLength bytes are that line. False past a limit.
+  bool decodeHeaders(std::string_view headerText, std::size_t separatorLength, std::string_view afterHeaders,
+                     const SipMsgLimits& limits);
+
+ private:
+  bool addRawHeaders(std::string_view name, std::string_view value, std::size_t& count, const SipMsgLimits& limits);
+  void cutBodyToContentLength();
+  SipRawHeader makeRawHeader(SipHeaderType type, const Sptr<SipHeader>& header) const;
+  bool checkIndex(SipHeaderType type, int index, std::size_t size, const char* what) const;
+
+  Data transportAddress_;
+  SipRawHeaderContainer headers_;
+  Data body_;
+  Data receivedFromHost_;
+  Data receivedFromPort_;
+  std::uint16_t accountIndex_ = 0;
+};
+
+}  // namespace vx
