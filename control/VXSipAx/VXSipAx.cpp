@@ -2,6 +2,8 @@
 // application object's start and end.
 #include <dlfcn.h>
 
+#include <new>
+
 #include "control/ax/CVXSIP.hpp"
 #include "control/ax/ControlModule.hpp"
 #include "control/ax/Registration.hpp"
@@ -21,7 +23,8 @@ class ClassFactory final : public ComObject<IClassFactory> {
     if (!object) return E_POINTER;
     *object = nullptr;
     if (outer) return CLASS_E_NOAGGREGATION;
-    auto* control = new CVXSIP;  // born with one reference
+    CVXSIP* control = new (std::nothrow) CVXSIP;  // born with one reference
+    if (!control) return E_OUTOFMEMORY;
     HRESULT hr = control->QueryInterface(iid, object);
     control->Release();
     return hr;
@@ -62,7 +65,8 @@ extern "C" VX_EXPORT HRESULT DllGetClassObject(const CLSID& clsid, const IID& ii
   if (!object) return E_POINTER;
   *object = nullptr;
   if (clsid != CLSID_VXSIP) return CLASS_E_CLASSNOTAVAILABLE;
-  auto* factory = new ClassFactory;
+  auto* factory = new (std::nothrow) ClassFactory;
+  if (!factory) return E_OUTOFMEMORY;
   HRESULT hr = factory->QueryInterface(iid, object);
   factory->Release();
   return hr;

@@ -75,7 +75,9 @@ HRESULT CVXSIP::DoUninitialize() {
     std::lock_guard guard(userAgentMutex_);
     released.swap(userAgent_);
   }
-  released.reset();  // the user agent goes with its last reference, outside the lock
+  // Engine threads may hold their own references: stop them before letting go of ours.
+  if (released) released->Shutdown();
+  released.reset();
   lines_.Clear();
   return S_OK;
 }

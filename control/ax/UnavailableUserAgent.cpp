@@ -33,6 +33,7 @@ class UnavailableUserAgent : public IVXUserAgent {
   void ConfigurationQuery(int, void*) override {}
   bool HandleNetworkChange() override { return false; }
   void SetHandsetCallState(tCallStates) override {}
+  void Shutdown() override {}
 
  private:
   bool fail() {

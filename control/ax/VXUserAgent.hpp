@@ -33,6 +33,8 @@ class IVXUserAgent {
   virtual void ConfigurationQuery(int code, void* data) = 0;
   virtual bool HandleNetworkChange() = 0;
   virtual void SetHandsetCallState(tCallStates state) = 0;
+  // Stops and joins the engine's threads: after it returns no notification reaches the control.
+  virtual void Shutdown() = 0;
 };
 
 // Creates the user agent of this build.

@@ -25,11 +25,17 @@ HRESULT EventSinks::Unadvise(DWORD cookie) {
 
 void EventSinks::Fire(DISPID event, std::vector<Variant> args) {
   std::vector<ComPtr<IDispatch>> targets;
+  std::uint64_t clears;
   {
     std::lock_guard guard(mutex_);
     for (auto& entry : sinks_) targets.push_back(entry.second);
+    clears = clears_;
   }
   for (auto& sink : targets) {
+    {
+      std::lock_guard guard(mutex_);
+      if (clears_ != clears) return;  // a sink cleared the list, e.g. by destroying the object
+    }
     std::vector<Variant> copy = args;  // each sink sees the event's own arguments
     sink->Invoke(event, DISPATCH_METHOD, copy, nullptr);
   }
@@ -39,6 +45,7 @@ void EventSinks::Clear() {
   std::vector<std::pair<DWORD, ComPtr<IDispatch>>> released;
   std::lock_guard guard(mutex_);
   released.swap(sinks_);
+  ++clears_;
 }
 
 std::size_t EventSinks::Count() const {

@@ -30,7 +30,8 @@ struct VX_EXPORT IConnectionPointContainer : IUnknown {
 };
 
 // The sinks connected to one event interface. Raising an event calls each sink with a
-// reference held, outside the lock, so a sink may disconnect or destroy the object meanwhile.
+// reference held, outside the lock, so a sink may disconnect or destroy the object meanwhile;
+// after Clear no further sink hears the event being raised.
 class VX_EXPORT EventSinks {
  public:
   HRESULT Advise(IDispatch* sink, DWORD* cookie);
@@ -43,6 +44,7 @@ class VX_EXPORT EventSinks {
   mutable std::mutex mutex_;
   std::vector<std::pair<DWORD, ComPtr<IDispatch>>> sinks_;  // guarded by mutex_
   DWORD nextCookie_ = 1;                                    // guarded by mutex_
+  std::uint64_t clears_ = 0;                                // guarded by mutex_
 };
 
 }  // namespace vx

@@ -55,8 +55,7 @@ class Queue {
       records_.push_back(std::move(record));
     }
     wake_.notify_one();
-    std::uint64_t one = 1;
-    [[maybe_unused]] ssize_t n = ::write(eventFd_, &one, sizeof one);
+    signal();
   }
 
   // Waits until a record is pending or the time is up; `timeoutMs` may be INFINITE.
@@ -71,6 +70,16 @@ class Queue {
     Record record = std::move(records_.front());
     records_.pop_front();
     return record;
+  }
+
+  std::size_t size() {
+    std::lock_guard guard(mutex_);
+    return records_.size();
+  }
+
+  void signal() {
+    std::uint64_t one = 1;
+    [[maybe_unused]] ssize_t n = ::write(eventFd_, &one, sizeof one);
   }
 
   void drainEventFd() {
@@ -107,9 +116,10 @@ struct WindowTable {
   HWND nextHandle = 1;
 };
 
+// Never destroyed: engine threads may still post while the process exits.
 WindowTable& table() {
-  static WindowTable instance;
-  return instance;
+  static WindowTable* instance = new WindowTable;
+  return *instance;
 }
 
 std::shared_ptr<Queue>& currentQueue() {
@@ -170,14 +180,18 @@ bool PumpMessage(DWORD timeoutMs) {
   return true;
 }
 
+// Only what is pending on entry: a handler that posts again must not starve the caller's loop.
 std::size_t DispatchPendingMessages() {
   Queue& queue = *currentQueue();
   queue.drainEventFd();
+  std::size_t pending = queue.size();
   std::size_t count = 0;
-  while (auto record = queue.pop(0)) {
+  for (; count < pending; ++count) {
+    auto record = queue.pop(0);
+    if (!record) break;
     dispatch(*record);
-    ++count;
   }
+  if (queue.size() > 0) queue.signal();  // keep the eventfd readable for what is left
   return count;
 }
 

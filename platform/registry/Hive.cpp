@@ -11,10 +11,12 @@ namespace {
 constexpr std::string_view kHeader = "REGEDIT4";
 constexpr std::string_view kHeaderV5 = "Windows Registry Editor Version 5.00";
 
+char foldAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
 bool equalsFolded(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
   for (size_t i = 0; i < a.size(); ++i) {
-    if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i]))) return false;
+    if (foldAscii(a[i]) != foldAscii(b[i])) return false;
   }
   return true;
 }
@@ -188,7 +190,7 @@ std::vector<std::string> logicalLines(std::string_view text) {
 
 std::string foldCase(std::string_view text) {
   std::string out(text);
-  for (char& c : out) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  for (char& c : out) c = foldAscii(c);
   return out;
 }
 
@@ -204,10 +206,25 @@ RegKeyData* Hive::findKey(std::string_view path) {
   return it == keys_.end() ? nullptr : &it->second;
 }
 
+bool Hive::validPath(std::string_view path) {
+  if (path.size() > kMaxKeyPathLength) return false;
+  size_t start = 0;
+  while (start <= path.size()) {
+    size_t end = std::min(path.find('\\', start), path.size());
+    if (end - start > kMaxKeyNameLength || (end == start && !path.empty())) return false;
+    start = end + 1;
+  }
+  return true;
+}
+
 std::pair<RegKeyData*, bool> Hive::createKey(std::string_view path) {
+  if (!validPath(path)) return {nullptr, false};
   if (RegKeyData* existing = findKey(path)) return {existing, false};
-  size_t cut = path.rfind('\\');
-  if (cut != std::string_view::npos) createKey(path.substr(0, cut));
+  // Ancestors first, from the root down, without recursion.
+  for (size_t cut = path.find('\\'); cut != std::string_view::npos; cut = path.find('\\', cut + 1)) {
+    std::string_view ancestor = path.substr(0, cut);
+    if (!findKey(ancestor)) keys_[foldCase(ancestor)].path = std::string(ancestor);
+  }
   RegKeyData& key = keys_[foldCase(path)];
   key.path = std::string(path);
   return {&key, true};
@@ -245,6 +262,7 @@ std::string Hive::format() const {
       out += v.name.empty() ? std::string("@") : quote(v.name);
       out += '=' + formatData(v) + "\r\n";
     }
+    for (const std::string& line : key.unreadLines) out += line + "\r\n";
   }
   return out;
 }
@@ -265,8 +283,12 @@ Hive Hive::parse(std::string rootName, std::string_view text) {
       current = hive.createKey(path).first;
       continue;
     }
+    if (!current) continue;
     auto value = parseValueLine(l);
-    if (!current || !value) continue;
+    if (!value) {
+      current->unreadLines.push_back(line);  // a later write must not lose what it cannot read
+      continue;
+    }
     if (RegValue* old = current->findValue(value->name)) {
       *old = std::move(*value);
     } else {

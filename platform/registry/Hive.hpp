@@ -20,6 +20,7 @@ struct RegValue {
 struct RegKeyData {
   std::string path;  // full path below the hive root, case as first created
   std::vector<RegValue> values;  // in the order they were first set
+  std::vector<std::string> unreadLines;  // lines of the file this code cannot read, kept as they were
 
   RegValue* findValue(std::string_view name);
 };
@@ -31,8 +32,10 @@ class VX_EXPORT Hive {
 
   const std::string& rootName() const { return rootName_; }
   RegKeyData* findKey(std::string_view path);
-  // Creates the key and its missing ancestors; returns the key and whether it was new.
+  // Creates the key and its missing ancestors; returns the key and whether it was new, or
+  // null for a path beyond the limits below.
   std::pair<RegKeyData*, bool> createKey(std::string_view path);
+  static bool validPath(std::string_view path);
   // Removes the key and everything below it.
   void removeTree(std::string_view path);
   bool hasSubkeys(std::string_view path) const;
@@ -47,6 +50,9 @@ class VX_EXPORT Hive {
   std::string rootName_;
   std::map<std::string, RegKeyData> keys_;
 };
+
+inline constexpr std::size_t kMaxKeyNameLength = 255;
+inline constexpr std::size_t kMaxKeyPathLength = 2048;
 
 // Lower-cases ASCII letters: registry names compare without case.
 std::string foldCase(std::string_view text);

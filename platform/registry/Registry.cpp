@@ -39,21 +39,26 @@ constexpr REGSAM kWriteRights = KEY_SET_VALUE | KEY_CREATE_SUB_KEY;
 
 RegKeyHandle gPredefined[kHiveCount] = {{0, "", true}, {1, "", true}, {2, "", true}};
 
-// A cached copy of one hive file, reloaded whenever the file on disk changes.
+// A cached copy of one hive file, reloaded whenever the file on disk changes. The file read
+// last stays open, so its inode cannot be reused by a later file that would look the same.
 struct HiveCache {
   Hive hive{""};
   bool loaded = false;
-  ino_t inode = 0;
-  timespec mtime{};
-  off_t size = -1;
+  int fd = -1;
+  struct stat identity {};
 };
+
+bool sameFile(const struct stat& a, const struct stat& b) {
+  return a.st_dev == b.st_dev && a.st_ino == b.st_ino && a.st_size == b.st_size &&
+         a.st_mtim.tv_sec == b.st_mtim.tv_sec && a.st_mtim.tv_nsec == b.st_mtim.tv_nsec;
+}
 
 class RegistryStore {
  public:
   // Runs `read` on the current contents of the hive.
   LONG read(int hive, const std::function<LONG(Hive&)>& reader) {
     std::lock_guard guard(mutex_);
-    refresh(hive);
+    if (LONG rc = refresh(hive); rc != ERROR_SUCCESS) return rc;
     return reader(caches_[hive].hive);
   }
 
@@ -65,12 +70,17 @@ class RegistryStore {
     if (!ensureDirectory(dir)) return ERROR_ACCESS_DENIED;
     int lockFd = ::open(lockPath(hive).c_str(), O_RDWR | O_CREAT | O_CLOEXEC, kFileMode);
     if (lockFd < 0) return ERROR_ACCESS_DENIED;
-    while (::flock(lockFd, LOCK_EX) != 0 && errno == EINTR) {
+    int locked;
+    while ((locked = ::flock(lockFd, LOCK_EX)) != 0 && errno == EINTR) {
+    }
+    if (locked != 0) {
+      ::close(lockFd);
+      return ERROR_LOCK_FAILED;
     }
     caches_[hive].loaded = false;  // a writer always starts from the file, never from a cache
-    refresh(hive);
+    LONG result = refresh(hive);
     bool changed = false;
-    LONG result = change(caches_[hive].hive, changed);
+    if (result == ERROR_SUCCESS) result = change(caches_[hive].hive, changed);
     if (result == ERROR_SUCCESS && changed) result = save(hive);
     if (result != ERROR_SUCCESS) caches_[hive].loaded = false;  // drop an unsaved change
     ::close(lockFd);
@@ -100,38 +110,55 @@ class RegistryStore {
     return ::stat(dir.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
   }
 
-  void refresh(int hive) {
+  // Brings the cache up to date with the file. A file that exists but cannot be read is an
+  // error, never an empty hive: a writer would otherwise save the empty hive over it.
+  LONG refresh(int hive) {
     HiveCache& cache = caches_[hive];
-    struct stat st {};
-    std::string path = hivePath(hive);
-    if (::stat(path.c_str(), &st) != 0) {
-      cache = HiveCache{};
+    int fd = ::open(hivePath(hive).c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+      if (errno != ENOENT) return ERROR_READ_FAULT;
+      forget(cache);
       cache.hive = Hive(kHives[hive].rootName);
       cache.loaded = true;
-      return;
+      return ERROR_SUCCESS;
     }
-    bool same = cache.loaded && cache.inode == st.st_ino && cache.size == st.st_size &&
-                cache.mtime.tv_sec == st.st_mtim.tv_sec && cache.mtime.tv_nsec == st.st_mtim.tv_nsec;
-    if (same) return;
-    std::string text = readFile(path);
+    struct stat st {};
+    if (::fstat(fd, &st) != 0) {
+      ::close(fd);
+      return ERROR_READ_FAULT;
+    }
+    if (cache.loaded && cache.fd >= 0 && sameFile(cache.identity, st)) {
+      ::close(fd);
+      return ERROR_SUCCESS;
+    }
+    std::string text;
+    if (!readAll(fd, &text)) {
+      ::close(fd);
+      return ERROR_READ_FAULT;
+    }
+    forget(cache);
     cache.hive = Hive::parse(kHives[hive].rootName, text);
     cache.loaded = true;
-    cache.inode = st.st_ino;
-    cache.mtime = st.st_mtim;
-    cache.size = st.st_size;
+    cache.fd = fd;
+    cache.identity = st;
+    return ERROR_SUCCESS;
   }
 
-  static std::string readFile(const std::string& path) {
-    std::string text;
-    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return text;
+  static void forget(HiveCache& cache) {
+    if (cache.fd >= 0) ::close(cache.fd);
+    cache.fd = -1;
+    cache.loaded = false;
+  }
+
+  static bool readAll(int fd, std::string* text) {
     char buffer[8192];
-    ssize_t n;
-    while ((n = ::read(fd, buffer, sizeof buffer)) > 0 || (n < 0 && errno == EINTR)) {
-      if (n > 0) text.append(buffer, static_cast<size_t>(n));
+    for (;;) {
+      ssize_t n = ::read(fd, buffer, sizeof buffer);
+      if (n == 0) return true;
+      if (n < 0 && errno == EINTR) continue;
+      if (n < 0) return false;
+      text->append(buffer, static_cast<size_t>(n));
     }
-    ::close(fd);
-    return text;
   }
 
   static bool writeAll(int fd, const std::string& text) {
@@ -162,7 +189,7 @@ class RegistryStore {
       ::fsync(dirFd);
       ::close(dirFd);
     }
-    caches_[hive].loaded = false;  // re-stat on next use to pick up the new identity
+    forget(caches_[hive]);  // read back on next use, to take the new file's identity
     return ERROR_SUCCESS;
   }
 
@@ -283,6 +310,7 @@ LONG RegCreateKeyEx(HKEY parent, const char* subKey, DWORD, REGSAM access, HKEY*
   if (!validSubKey(subKey)) return ERROR_INVALID_PARAMETER;
   if (!parent->writable) return ERROR_ACCESS_DENIED;
   std::string path = joinPath(parent->path, subKey);
+  if (!Hive::validPath(path)) return ERROR_INVALID_PARAMETER;
   int hive = parent->hive;
   bool created = false;
   LONG rc = store().write(hive, [&](Hive& h, bool& changed) {

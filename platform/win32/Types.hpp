@@ -23,6 +23,8 @@ inline constexpr LONG ERROR_MORE_DATA = 234;
 inline constexpr LONG ERROR_NO_MORE_ITEMS = 259;
 inline constexpr LONG ERROR_KEY_DELETED = 1018;
 inline constexpr LONG ERROR_WRITE_FAULT = 29;
+inline constexpr LONG ERROR_READ_FAULT = 30;
+inline constexpr LONG ERROR_LOCK_FAILED = 167;
 
 // Wait results.
 inline constexpr DWORD WAIT_OBJECT_0 = 0;

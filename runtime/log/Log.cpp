@@ -1,6 +1,8 @@
 #include "runtime/log/Log.hpp"
 
 #include <fcntl.h>
+#include <pthread.h>
+#include <signal.h>
 #include <sys/syscall.h>
 #include <time.h>
 #include <unistd.h>
@@ -53,10 +55,9 @@ unsigned readOutputSwitch() {
 int openDevice() {
   const char* path = std::getenv(kDeviceEnv);
   if (!path || !*path) path = kDefaultDevicePath;
-  // Non-blocking open so that a pipe nobody reads counts as "no device" instead of hanging.
-  int fd = ::open(path, O_WRONLY | O_CLOEXEC | O_NONBLOCK);
-  if (fd >= 0) ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
-  return fd;
+  // Non-blocking, so that a device (or pipe) that stops reading drops records instead of
+  // stalling every logging thread.
+  return ::open(path, O_WRONLY | O_CLOEXEC | O_NONBLOCK);
 }
 
 int openDebuggerOutput() {
@@ -104,6 +105,24 @@ void writeAll(int fd, const void* data, std::size_t size) {
   }
 }
 
+// A device that went away must not kill the process with SIGPIPE: the signal is held back
+// for this write and taken if it came.
+void writeRecord(int fd, const LogRecord& record) {
+  sigset_t pipe, previous;
+  sigemptyset(&pipe);
+  sigaddset(&pipe, SIGPIPE);
+  pthread_sigmask(SIG_BLOCK, &pipe, &previous);
+  bool wasPending = false;
+  sigset_t pending;
+  if (sigpending(&pending) == 0) wasPending = sigismember(&pending, SIGPIPE);
+  ssize_t n = ::write(fd, &record, sizeof record);
+  if (n < 0 && errno == EPIPE && !wasPending) {
+    timespec now{};
+    sigtimedwait(&pipe, nullptr, &now);
+  }
+  pthread_sigmask(SIG_SETMASK, &previous, nullptr);
+}
+
 void writeLine(int fd, const LogRecord& record) {
   char line[kLineCapacity];
   int n = std::snprintf(line, sizeof line, "[%lu, %s, %s, %lx, %lx, %lx, %lu] %s\n\r",
@@ -137,7 +156,7 @@ void Log(const char* channel, int level, const char* format, ...) {
   va_end(args);
 
   if (mode == static_cast<int>(kOutputDevice)) {
-    writeAll(fd, &record, sizeof record);
+    writeRecord(fd, record);
   } else {
     writeLine(fd, record);
   }

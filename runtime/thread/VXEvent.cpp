@@ -18,9 +18,10 @@ struct EventWaiter {
 namespace {
 
 // One mutex for every event: a wait on several events must see them all consistently.
+// Never destroyed: pool threads still set events while the process exits.
 std::mutex& eventMutex() {
-  static std::mutex instance;
-  return instance;
+  static std::mutex* instance = new std::mutex;
+  return *instance;
 }
 
 using Clock = std::chrono::steady_clock;

@@ -47,18 +47,14 @@ class VXThread {
   }
 
   void Wake() { wake_->Set(); }
+  bool IsCurrent() const { return thread_.get_id() == std::this_thread::get_id(); }
   unsigned long Id() const { return threadId_.load(); }
 
   void Destroy() {
     Log(kChannel, LOG_INFO, "Destroying thread(0x%lx)", Id());
     exit_ = true;
     wake_->Set();
-    if (thread_.get_id() == std::this_thread::get_id()) {
-      VX_ASSERT(false);  // a pool thread cannot wait for itself
-      thread_.detach();
-    } else if (thread_.joinable()) {
-      thread_.join();
-    }
+    if (thread_.joinable()) thread_.join();
     wake_->Free();
   }
 
@@ -100,25 +96,21 @@ VXThreadManager::~VXThreadManager() {
   if (left) DestroyAll();  // joining beats leaving threads to run into destroyed statics
 }
 
+// The thread is picked and woken under threadsMutex_, so DestroyAll cannot delete it in between.
 void VXThreadManager::Run(VXTaskFunction function, void* argument, int priority) {
+  std::lock_guard guard(threadsMutex_);
   VXThread* thread = nullptr;
-  {
-    std::lock_guard guard(threadsMutex_);
-    if (!idle_.empty()) {
-      thread = idle_.back();
-      idle_.pop_back();
-    }
-  }
-  if (!thread) {
-    auto created = std::make_unique<VXThread>(*this);
-    thread = created.get();
+  if (!idle_.empty()) {
+    thread = idle_.back();
+    idle_.pop_back();
+  } else {
+    threads_.push_back(std::make_unique<VXThread>(*this));
+    thread = threads_.back().get();
     thread->Start();
-    std::lock_guard guard(threadsMutex_);
-    threads_.push_back(std::move(created));
   }
   Log(kChannel, LOG_INFO, "CreateThread(0x%lx)", thread->Id());
   {
-    std::lock_guard guard(queueMutex_);
+    std::lock_guard queueGuard(queueMutex_);
     queue_.push_back(Task{function, argument, priority});
   }
   thread->Wake();
@@ -143,6 +135,13 @@ void VXThreadManager::DestroyAll() {
   std::vector<std::unique_ptr<VXThread>> threads;
   {
     std::lock_guard guard(threadsMutex_);
+    for (const auto& thread : threads_) {
+      if (!thread->IsCurrent()) continue;
+      // A pool thread cannot wait for itself, nor delete the thread it runs on.
+      Log(kChannel, LOG_ERROR, "DestroyAll called from pool thread 0x%lx", thread->Id());
+      VX_ASSERT(false);
+      return;
+    }
     threads.swap(threads_);
     idle_.clear();
   }
@@ -151,10 +150,9 @@ void VXThreadManager::DestroyAll() {
     threads.back()->Destroy();
     threads.pop_back();
   }
-  {
-    std::lock_guard guard(queueMutex_);
-    queue_.clear();
-  }
+  // Tasks woken for but not taken before their thread ended still run: they may own memory or
+  // be awaited (a time-out's callback), so dropping them would leak or hang.
+  for (Task task{}; TakeTask(&task);) task.function(task.argument);
   Log(kChannel, LOG_TRACE, "<-Destroying all threads");
 }
 

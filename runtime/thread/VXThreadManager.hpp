@@ -23,7 +23,8 @@ class VXThreadManager {
   ~VXThreadManager();
 
   void Run(VXTaskFunction function, void* argument, int priority = kPriorityNormal);
-  // Ends every thread, waiting for running tasks to return. Tasks still queued are dropped.
+  // Ends every thread, waiting for running tasks to return; tasks still queued then run on the
+  // calling thread. Refused (with an assertion) on a pool thread.
   void DestroyAll();
 
   std::size_t ThreadCount() const;
@@ -40,10 +41,11 @@ class VXThreadManager {
   bool TakeTask(Task* task);
   void MarkIdle(VXThread* thread);
 
+  // Lock order: threadsMutex_ before queueMutex_. No task runs under either.
   mutable std::mutex threadsMutex_;
   std::vector<std::unique_ptr<VXThread>> threads_;  // guarded by threadsMutex_
   std::vector<VXThread*> idle_;                     // guarded by threadsMutex_
-  std::mutex queueMutex_;                           // never held with threadsMutex_
+  std::mutex queueMutex_;
   std::deque<Task> queue_;                          // guarded by queueMutex_
 };
 

@@ -24,6 +24,7 @@ struct TimeOutCore {
   std::condition_variable callbacksDone;
   std::uint64_t generation = 0;  // bumped by every Start and Cancel; stale deadlines carry an old one
   bool armed = false;
+  bool dying = false;  // set by destruction: nothing may arm the time-out again
   int running = 0;  // callbacks handed to the pool and not yet returned
   VXTimeOut::Callback callback = nullptr;
   void* userData = nullptr;
@@ -149,10 +150,21 @@ class TimerService {
 
 }  // namespace
 
-VXTimeOut::VXTimeOut() : core_(std::make_shared<TimeOutCore>(this)) {}
+// The timer service is made first, so that it outlives every time-out, static ones included.
+VXTimeOut::VXTimeOut() : core_(std::make_shared<TimeOutCore>(this)) { TimerService::Instance(); }
 
 VXTimeOut::~VXTimeOut() {
-  Cancel();
+  {
+    VXLockHolder holder(lock_);
+    bool wasArmed;
+    {
+      std::lock_guard guard(core_->state);
+      core_->dying = true;  // a callback running now cannot re-arm it
+      wasArmed = std::exchange(core_->armed, false);
+      ++core_->generation;
+    }
+    if (wasArmed) TimerService::Instance().Remove(armedKey_);
+  }
   std::unique_lock guard(core_->state);
   int own = tFiring == core_.get() ? 1 : 0;
   core_->callbacksDone.wait(guard, [&] { return core_->running <= own; });
@@ -164,6 +176,7 @@ bool VXTimeOut::Start(DWORD delayMs, Callback callback, void* userData, int prio
   std::uint64_t generation;
   {
     std::lock_guard guard(core_->state);
+    if (core_->dying) return true;
     core_->callback = callback;
     core_->userData = userData;
     core_->priority = priority;

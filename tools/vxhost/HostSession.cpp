@@ -16,6 +16,8 @@ namespace {
 using Clock = std::chrono::steady_clock;
 constexpr const char* kNullWord = "@null";
 constexpr DWORD kPumpSliceMs = 50;
+constexpr long long kMaxWaitMs = 24LL * 3600 * 1000;  // longer waits are clamped to a day
+constexpr std::size_t kMaxUnclaimedEvents = 10000;    // a long sleep keeps only the latest
 
 // The event sink: hands every event to the session on the host's thread.
 class EventSink final : public ComObject<IDispatch> {
@@ -165,7 +167,8 @@ int HostSession::Params(const std::vector<std::string>& words) {
   if (lines.empty()) {
     std::string groups;
     for (const std::string& name : diagnostics->ParameterGroupNames()) groups += " " + name;
-    std::fprintf(out_, "params: no group %s (groups:%s)\n", words[1].c_str(), groups.c_str());
+    std::fprintf(out_, "params: no group %s (groups:%s)\n", words.size() == 2 ? words[1].c_str() : "",
+                 groups.c_str());
     return kExitMemberFailed;
   }
   for (const std::string& line : lines) std::fprintf(out_, "%s\n", line.c_str());
@@ -234,6 +237,7 @@ void HostSession::OnEvent(DISPID dispid, const std::vector<Variant>& args) {
   std::fprintf(out_, "%s)\n", line.c_str());
   std::fflush(out_);
   unclaimed_.push_back(std::move(event));
+  if (unclaimed_.size() > kMaxUnclaimedEvents) unclaimed_.pop_front();
 }
 
 bool HostSession::TakeMatchingEvent(const std::string& name, const std::vector<std::string>& conditions) {
@@ -262,7 +266,7 @@ int HostSession::Wait(const std::vector<std::string>& words) {
   long long seconds = 0;
   if (!parseNumber(words.back(), &seconds) || seconds < 0) return kExitUsage;
   std::vector<std::string> conditions(words.begin() + 2, words.end() - 1);
-  auto deadline = Clock::now() + std::chrono::seconds(seconds);
+  auto deadline = Clock::now() + std::chrono::milliseconds(std::min(seconds, kMaxWaitMs / 1000) * 1000);
   if (pumpUntil(deadline, [&] { return TakeMatchingEvent(words[1], conditions); })) return kExitOk;
   std::fprintf(out_, "wait %s: timed out after %lld s\n", words[1].c_str(), seconds);
   return kExitWaitTimedOut;
@@ -271,7 +275,7 @@ int HostSession::Wait(const std::vector<std::string>& words) {
 int HostSession::Sleep(const std::vector<std::string>& words) {
   long long ms = 0;
   if (!parseNumber(words[1], &ms) || ms < 0) return kExitUsage;
-  pumpUntil(Clock::now() + std::chrono::milliseconds(ms), [] { return false; });
+  pumpUntil(Clock::now() + std::chrono::milliseconds(std::min(ms, kMaxWaitMs)), [] { return false; });
   return kExitOk;
 }
 

@@ -135,3 +135,29 @@ TEST_F(ControlTest, WithoutThePhoneFlagTheHandsetOnlyReports) {
 
 }  // namespace
 }  // namespace vx::test
+
+namespace vx::test {
+namespace {
+
+TEST_F(ControlTest, NoSinkHearsAnEventAfterAnotherSinkDestroyedTheControl) {
+  auto* second = new RecordingSink;
+  second->AddRef();
+  DWORD cookie = 0;
+  ASSERT_EQ(control_->Advise(second, &cookie), S_OK);
+  sink_->onEvent = [this](DISPID) { control_->Destroy(); };
+  control_->OnLevelMicro(1);
+  DispatchPendingMessages();
+  EXPECT_EQ(sink_->events.size(), 1u);
+  EXPECT_TRUE(second->events.empty()) << "an event reached a sink after Destroy";
+  second->Release();
+}
+
+TEST_F(ControlTest, UninitializeStopsTheEngineBeforeLettingItGo) {
+  ASSERT_EQ(invoke("Initialize", DISPATCH_METHOD, {Variant::I4(0)}), S_OK);
+  auto ua = FakeUserAgent::current;
+  EXPECT_EQ(invoke("Uninitialize", DISPATCH_METHOD), S_OK);
+  EXPECT_TRUE(ua->shutDown);
+}
+
+}  // namespace
+}  // namespace vx::test

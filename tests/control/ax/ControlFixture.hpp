@@ -91,6 +91,7 @@ class FakeUserAgent final : public IVXUserAgent {
   void ConfigurationQuery(int, void*) override {}
   bool HandleNetworkChange() override { return false; }
   void SetHandsetCallState(tCallStates state) override { handsetStates.push_back(state); }
+  void Shutdown() override { shutDown = true; }
 
   IVXSIPNotify* notify = nullptr;
   int initializeCalls = 0;
@@ -100,6 +101,7 @@ class FakeUserAgent final : public IVXUserAgent {
   std::int32_t speakers = 0;
   bool signals = false;
   bool noRing = false;
+  bool shutDown = false;
   std::vector<std::string> log;
   std::vector<tCallStates> handsetStates;
 };

@@ -102,3 +102,36 @@ TEST(HiveTest, RemoveTreeTakesOnlyThatBranch) {
 
 }  // namespace
 }  // namespace vx
+
+namespace vx {
+namespace {
+
+TEST(HiveTest, LinesItCannotReadSurviveAWrite) {
+  const char* text =
+      "REGEDIT4\r\n"
+      "\r\n[HKEY_LOCAL_MACHINE\\A]\r\n"
+      "\"Good\"=dword:00000001\r\n"
+      "\"Wide\"=dword:123456789\r\n"
+      "\"Future\"=qword:0000000000000001\r\n";
+  Hive hive = Hive::parse("HKEY_LOCAL_MACHINE", text);
+  RegKeyData* a = hive.findKey("A");
+  ASSERT_NE(a, nullptr);
+  ASSERT_EQ(a->values.size(), 1u);
+  EXPECT_EQ(a->unreadLines, (std::vector<std::string>{"\"Wide\"=dword:123456789", "\"Future\"=qword:0000000000000001"}));
+  EXPECT_EQ(hive.format(), text);
+}
+
+TEST(HiveTest, KeyPathsBeyondTheLimitsAreRefusedWithoutRecursion) {
+  std::string deep;
+  for (int i = 0; i < 200000; ++i) deep += "a\\";
+  deep += "a";
+  Hive hive = Hive::parse("HKEY_CURRENT_USER", "REGEDIT4\r\n[HKEY_CURRENT_USER\\" + deep + "]\r\n\"V\"=\"x\"\r\n");
+  EXPECT_TRUE(hive.subkeyNames("").empty());
+  EXPECT_EQ(hive.createKey(deep).first, nullptr);
+  EXPECT_EQ(hive.createKey(std::string(256, 'n')).first, nullptr) << "a name over 255 characters";
+  EXPECT_EQ(hive.createKey("a\\\\b").first, nullptr) << "an empty name";
+  EXPECT_NE(hive.createKey(std::string(255, 'n')).first, nullptr);
+}
+
+}  // namespace
+}  // namespace vx

@@ -221,3 +221,33 @@ TEST_F(RegistryTest, WriterKilledMidWriteLeavesAHiveThatParses) {
 
 }  // namespace
 }  // namespace vx
+
+namespace vx {
+namespace {
+
+TEST_F(RegistryTest, AHiveThatCannotBeReadIsAnErrorNotAnEmptyHive) {
+  // A directory where the hive file belongs: it exists but reads fail.
+  ASSERT_EQ(::mkdir(registry_.hiveFile("HKEY_CURRENT_USER").c_str(), 0700), 0);
+  DWORD value = 0;
+  EXPECT_EQ(RegGetDword(HKEY_CURRENT_USER, "Software", "X", &value), ERROR_READ_FAULT);
+  HKEY key = nullptr;
+  EXPECT_EQ(RegCreateKeyEx(HKEY_CURRENT_USER, "Software\\Vocarix", 0, KEY_ALL_ACCESS, &key, nullptr),
+            ERROR_READ_FAULT);
+  EXPECT_EQ(key, nullptr);
+}
+
+TEST_F(RegistryTest, AWriteKeepsWhatAnotherProgramWroteThatWeCannotRead) {
+  {
+    std::ofstream out(registry_.hiveFile("HKEY_LOCAL_MACHINE"), std::ios::binary);
+    out << "REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Orvi Media\\Test]\r\n\"Odd\"=hex(zz):01\r\n";
+  }
+  HKEY key = create(kKey);
+  ASSERT_EQ(setDword(key, "Added", 7), ERROR_SUCCESS);
+  RegCloseKey(key);
+  std::string file = readHiveFile();
+  EXPECT_NE(file.find("\"Odd\"=hex(zz):01\r\n"), std::string::npos) << file;
+  EXPECT_NE(file.find("\"Added\"=dword:00000007\r\n"), std::string::npos) << file;
+}
+
+}  // namespace
+}  // namespace vx

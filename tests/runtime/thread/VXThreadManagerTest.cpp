@@ -5,6 +5,7 @@
 #include <atomic>
 
 #include "runtime/thread/VXEvent.hpp"
+#include "tests/runtime/thread/AssertCounter.hpp"
 #include "tests/runtime/thread/WaitFor.hpp"
 
 namespace vx {
@@ -69,6 +70,27 @@ TEST_F(VXThreadManagerTest, DestroyAllWaitsForRunningTasks) {
   EXPECT_EQ(gate.ran, 1);
   EXPECT_EQ(pool_.ThreadCount(), 0u);
   opener.join();
+}
+
+}  // namespace
+}  // namespace vx
+
+namespace vx {
+namespace {
+
+TEST_F(VXThreadManagerTest, DestroyAllFromAPoolThreadIsRefused) {
+  test::AssertCounter asserts;
+  std::atomic<bool> returned{false};
+  struct Context {
+    std::atomic<bool>* returned;
+  } context{&returned};
+  pool_.Run([](void* data) {
+    VXThreadManager::Instance().DestroyAll();
+    *static_cast<Context*>(data)->returned = true;
+  }, &context);
+  ASSERT_TRUE(test::waitFor([&] { return returned.load(); }));
+  EXPECT_EQ(asserts.raised(), 1);
+  ASSERT_TRUE(test::waitFor([&] { return pool_.IdleCount() == 1; })) << "the pool thread did not survive";
 }
 
 }  // namespace

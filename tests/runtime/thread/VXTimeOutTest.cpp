@@ -150,3 +150,34 @@ TEST(VXTimeOutTest, ArmedTimeOutsDoNotHoldThreads) {
 
 }  // namespace
 }  // namespace vx
+
+namespace vx {
+namespace {
+
+// The callback re-arms its own time-out just as the owner destroys it: nothing may fire later.
+struct Rearming {
+  std::atomic<int> calls{0};
+  VXEvent* entered = VXEventManager::Instance().Get(true, false);
+  ~Rearming() { entered->Free(); }
+
+  static void onTimeOut(void* data, VXTimeOut* self) {
+    auto* r = static_cast<Rearming*>(data);
+    ++r->calls;
+    r->entered->Set();
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));  // let the destructor start waiting
+    self->Start(1, onTimeOut, data);
+  }
+};
+
+TEST(VXTimeOutTest, ACallbackCannotReArmATimeOutBeingDestroyed) {
+  Rearming rearming;
+  auto timeOut = std::make_unique<VXTimeOut>();
+  timeOut->Start(1, Rearming::onTimeOut, &rearming);
+  ASSERT_EQ(rearming.entered->Wait(10000), WAIT_OBJECT_0);
+  timeOut.reset();
+  std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  EXPECT_EQ(rearming.calls, 1) << "a destroyed time-out fired";
+}
+
+}  // namespace
+}  // namespace vx
