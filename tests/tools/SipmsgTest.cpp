@@ -1,27 +1,17 @@
 // sipmsg as a user runs it: exit codes, hostile input, and the encoding fixed point.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <cstdio>
 #include <fstream>
 #include <random>
 
+#include "tests/support/RunTool.hpp"
+
 namespace {
 
-struct ToolRun {
-  int exitCode;
-  std::string output;
-};
+using vx::test::ToolRun;
 
-ToolRun run(const std::string& command) {
-  std::FILE* pipe = ::popen((command + " 2>/dev/null").c_str(), "r");
-  std::string output;
-  char buffer[4096];
-  size_t n;
-  while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) output.append(buffer, n);
-  int status = ::pclose(pipe);
-  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, output};
-}
+ToolRun run(const std::string& command) { return vx::test::runTool(command, "2>/dev/null"); }
 
 const std::string kTool = SIPMSG_PATH;
 const std::string kData = VX_TEST_DATA_DIR;

@@ -1,30 +1,19 @@
 // The control as a user meets it: registered by vxregsvr, created by ProgID through the
 // registry and driven by vxhost.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <cstdio>
 #include <fstream>
 #include <sstream>
 
+#include "tests/support/RunTool.hpp"
 #include "tests/support/TempRegistry.hpp"
 
 namespace {
 
-struct ToolRun {
-  int exitCode;
-  std::string output;
-};
+using vx::test::ToolRun;
 
-ToolRun run(const std::string& command) {
-  std::FILE* pipe = ::popen((command + " 2>&1").c_str(), "r");
-  std::string output;
-  char buffer[4096];
-  size_t n;
-  while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) output.append(buffer, n);
-  int status = ::pclose(pipe);
-  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, output};
-}
+ToolRun run(const std::string& command) { return vx::test::runTool(command, "2>&1"); }
 
 std::string readFile(const std::string& path) {
   std::ifstream in(path);
