@@ -1,5 +1,7 @@
 #include "sip/header/HeaderText.hpp"
 
+#include <utility>
+
 #include "runtime/log/Log.hpp"
 #include "sip/url/BaseUrl.hpp"
 
@@ -135,9 +137,19 @@ Data startLine(SipHeaderType type, std::size_t valueSizeHint) {
   return out;
 }
 
-Data& endLine(SipHeaderType type, Data& out) {
-  if (!headerInfo(type).combinedLine) out.append("\r\n");
-  return out;
+Data endLine(SipHeaderType type, Data& out) {
+  const SipHeaderInfo& info = headerInfo(type);
+  if (info.splitAtCommas) {
+    std::size_t valueStart = info.combinedLine ? 0 : info.wireName.size() + 2;
+    bool leftOpen = false;
+    if (cut::findOutside(out.view().substr(valueStart), ",", true, true, leftOpen) != std::string_view::npos) {
+      Log(kSipLogChannel, LOG_ERROR, "%.*s not written: a comma would split it", static_cast<int>(info.wireName.size()),
+          info.wireName.data());
+      return Data();
+    }
+  }
+  if (!info.combinedLine) out.append("\r\n");
+  return std::move(out);
 }
 
 void addField(SipHeaderFields& fields, const char* name, const Data& value) {

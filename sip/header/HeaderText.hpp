@@ -40,8 +40,9 @@ Data percentEncode(std::string_view text, std::string_view allowed);
 
 // The start of a header's encoding: "Name: " for one-per-line types, nothing for combined lines.
 Data startLine(SipHeaderType type, std::size_t valueSizeHint = 0);
-// Ends what startLine began: CRLF for one-per-line types.
-Data& endLine(SipHeaderType type, Data& out);
+// Ends what startLine began: CRLF for one-per-line types. A value of a list type that holds a
+// comma outside quotes and brackets would be read back as two headers: it is not written.
+Data endLine(SipHeaderType type, Data& out);
 
 // Adds a field for printing when the value is not empty.
 void addField(SipHeaderFields& fields, const char* name, const Data& value);

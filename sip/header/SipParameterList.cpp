@@ -7,13 +7,6 @@
 namespace vx {
 namespace {
 
-std::string_view defaultJoiner(char delimiter) {
-  switch (delimiter) {
-    case ';': return "; ";
-    case ',': return ", ";
-    default: return {};
-  }
-}
 
 bool namesEqual(const Data& a, const Data& b) { return Data::equalsNoCase(a.view(), b.view()); }
 
@@ -65,7 +58,15 @@ void SipParameterList::decode(std::string_view text, char delimiter) {
   params_ = std::move(params);
 }
 
-Data SipParameterList::encode() const { return encode(defaultJoiner(delimiter_)); }
+Data SipParameterList::encode() const {
+  // Header parameters read better with a blank after the delimiter; embedded headers inside a
+  // URL may not hold one.
+  switch (delimiter_) {
+    case ';': return encode("; ");
+    case ',': return encode(", ");
+    default: return encode(std::string_view(&delimiter_, 1));
+  }
+}
 
 Data SipParameterList::encode(std::string_view joiner) const {
   Data out;
