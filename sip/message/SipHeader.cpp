@@ -4,7 +4,8 @@
 
 namespace vx {
 namespace {
-std::atomic<SipHeaderFactory> gFactory{nullptr};
+// Constant-initialised: the catalogue is in place before any code of the process runs.
+std::atomic<SipHeaderFactory> gFactory{&parseSipHeader};
 }  // namespace
 
 Data SipRawValueHeader::encode() const {
@@ -21,14 +22,11 @@ bool SipRawValueHeader::areEqual(const SipHeader& other) const {
   return raw && raw->type_ == type_ && Data::equalsNoCase(raw->name_.view(), name_.view()) && raw->value_ == value_;
 }
 
-void setSipHeaderFactory(SipHeaderFactory factory) { gFactory.store(factory); }
+void setSipHeaderFactory(SipHeaderFactory factory) { gFactory.store(factory ? factory : &parseSipHeader); }
 
 Sptr<SipHeader> makeSipHeader(SipHeaderType type, const Data& name, const Data& value) {
-  SipHeaderFactory factory = gFactory.load();
-  if (factory) {
-    Sptr<SipHeader> parsed = factory(type, value);
-    if (parsed) return parsed;
-  }
+  Sptr<SipHeader> parsed = gFactory.load()(type, value);
+  if (parsed) return parsed;
   return makeSptr<SipRawValueHeader>(type, name, value);
 }
 

@@ -1,11 +1,17 @@
 #pragma once
-// SipHeader: a parsed header. The header catalogue derives one class per header type;
-// the message framing only encodes, copies and compares them.
+// SipHeader: a parsed header. The header catalogue (sip/header) derives one class per header
+// type; the message framing only encodes, copies and compares them.
+#include <utility>
+#include <vector>
+
 #include "sip/data/Data.hpp"
 #include "sip/data/Sptr.hpp"
 #include "sip/message/SipHeaderType.hpp"
 
 namespace vx {
+
+// The parsed parts of a header as name/value pairs, for people reading what the engine saw.
+using SipHeaderFields = std::vector<std::pair<const char*, Data>>;
 
 class SipHeader {
  public:
@@ -16,6 +22,7 @@ class SipHeader {
   virtual Sptr<SipHeader> duplicate() const = 0;
   // False when the other header is of another class.
   virtual bool areEqual(const SipHeader& other) const = 0;
+  virtual SipHeaderFields getFields() const { return {}; }
 };
 
 // A header read as its raw value: the form of unknown headers, of types without a parser,
@@ -28,6 +35,7 @@ class SipRawValueHeader : public SipHeader {
   Data encode() const override;
   Sptr<SipHeader> duplicate() const override { return makeSptr<SipRawValueHeader>(*this); }
   bool areEqual(const SipHeader& other) const override;
+  SipHeaderFields getFields() const override { return {{"value", value_}}; }
 
   SipHeaderType getType() const { return type_; }
   const Data& getName() const { return name_; }
@@ -40,9 +48,15 @@ class SipRawValueHeader : public SipHeader {
   Data value_;
 };
 
-// The parser of the header catalogue: (type, value) -> parsed header, or null when the type
-// is kept raw. Installed once at start; until then every header reads as a SipRawValueHeader.
+// A header parser: (type, value) -> parsed header, or null when the type is kept raw.
 using SipHeaderFactory = Sptr<SipHeader> (*)(SipHeaderType type, const Data& value);
+
+// The header catalogue's parser, defined in sip/header. It is the factory from the start:
+// the pointer is set at compile time, so no start-up order and no registration call can miss it.
+Sptr<SipHeader> parseSipHeader(SipHeaderType type, const Data& value);
+
+// Replaces the factory (tests: a factory that returns null keeps every header raw);
+// null puts the catalogue back.
 void setSipHeaderFactory(SipHeaderFactory factory);
 
 // Parses through the installed factory; never null (falls back to a SipRawValueHeader).

@@ -76,6 +76,9 @@ struct SipHeaderInfo {
   bool splitAtCommas;            // each comma-separated element is a header of its own
   bool combinedLine;             // all elements are written on one line
   bool receivable;               // false: a received line of this name is kept as an unknown header
+  // Combined lines only: the line is written even when no element has a value. Strict peers
+  // answer an empty line of a type whose grammar needs an element with 400.
+  bool emptyLineLegal;
 };
 
 const SipHeaderInfo& headerInfo(SipHeaderType type);

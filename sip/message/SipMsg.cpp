@@ -247,6 +247,7 @@ Data SipMsg::encode() const {
     }
     if (chain.empty()) continue;
     if (info.combinedLine) {
+      std::size_t lineStart = out.length();
       out.append(info.wireName).append(": ");
       bool first = true;
       bool leftOpen = false;
@@ -266,6 +267,10 @@ Data SipMsg::encode() const {
         out.append(contribution);
         leftOpen = false;
         if (cut::findOutside(contribution, ",", true, true, leftOpen) != std::string_view::npos) leftOpen = true;
+      }
+      if (first && !info.emptyLineLegal) {
+        out = out.substring(0, static_cast<long>(lineStart));
+        continue;
       }
       out.append("\r\n");
       continue;
@@ -322,6 +327,13 @@ Sptr<SipHeader> SipMsg::getHeader(SipHeaderType type, int index) {
     raw.header = makeSipHeader(type, type == SIP_UNKNOWN_HDR ? raw.receivedName : Data(info.wireName), raw.value);
   }
   return raw.header;
+}
+
+void SipMsg::replaceParsedHeader(SipHeaderType type, int index, const Sptr<SipHeader>& header) {
+  if (!isValidHeaderType(type)) return;
+  auto& chain = headers_.chain(type);
+  if (index < 0) index = static_cast<int>(chain.size()) - 1;
+  if (index >= 0 && static_cast<std::size_t>(index) < chain.size()) chain[static_cast<std::size_t>(index)].header = header;
 }
 
 void SipMsg::setHeader(SipHeaderType type, int index, const Sptr<SipHeader>& header) {

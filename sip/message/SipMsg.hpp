@@ -42,6 +42,43 @@ class SipMsg {
   void removeAllHeaders(SipHeaderType type);
   const SipRawHeaderContainer::Chain& getRawHeaders(SipHeaderType type) const;
 
+  // Typed access by header class (H::kType names its type), e.g. msg.get<SipVia>(0). get never
+  // returns null: a header of another class in its place (one set through the untyped calls,
+  // or parsed while another factory was installed) is read again as an H from its raw text.
+  template <typename H>
+  Sptr<H> get(int index = 0) {
+    Sptr<SipHeader> header = getHeader(H::kType, index);
+    if (Sptr<H> typed = Sptr<H>::cast(header)) return typed;
+    auto raw = Sptr<SipRawValueHeader>::cast(header);
+    auto typed = makeSptr<H>(raw ? raw->getValue() : Data());
+    replaceParsedHeader(H::kType, index, typed);
+    return typed;
+  }
+  template <typename H>
+  int count() const {
+    return getNumHeaders(H::kType);
+  }
+  template <typename H>
+  void set(int index, const Sptr<H>& header) {
+    setHeader(H::kType, index, header);
+  }
+  template <typename H>
+  void insert(int index, const Sptr<H>& header) {
+    insertHeader(H::kType, index, header);
+  }
+  template <typename H>
+  void add(const Sptr<H>& header) {
+    appendHeader(H::kType, header);
+  }
+  template <typename H>
+  void remove(int index) {
+    removeHeader(H::kType, index);
+  }
+  template <typename H>
+  void removeAll() {
+    removeAllHeaders(H::kType);
+  }
+
   const Data& getBody() const { return body_; }
   void setBody(const Data& body) { body_ = body; }
 
@@ -75,6 +112,8 @@ class SipMsg {
   void cutBodyToContentLength();
   SipRawHeader makeRawHeader(SipHeaderType type, const Sptr<SipHeader>& header) const;
   bool checkIndex(SipHeaderType type, int index, std::size_t size, const char* what) const;
+  // Puts a parsed header in place of the one at index (negative: the last), keeping its raw text.
+  void replaceParsedHeader(SipHeaderType type, int index, const Sptr<SipHeader>& header);
 
   Data transportAddress_;
   SipRawHeaderContainer headers_;

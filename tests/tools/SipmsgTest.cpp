@@ -1,4 +1,5 @@
-// sipmsg as a user runs it: exit codes, hostile input, and the encoding fixed point.
+// sipmsg as a user runs it: exit codes, hostile input, the encoding fixed point, and decode
+// showing the fields the engine read from each header.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -45,6 +46,23 @@ TEST(SipmsgTest, RoundtripIsAFixedPointAfterOnePass) {
     EXPECT_EQ(twice.exitCode, 0) << fixture;
     EXPECT_EQ(twice.output, once.output) << fixture;
   }
+}
+
+TEST(SipmsgTest, DecodePrintsTheFieldsReadFromEachHeader) {
+  ToolRun result = run(kTool + " decode " + kData + "/sip/every_header.sip");
+  ASSERT_EQ(result.exitCode, 0) << result.output;
+  const char* expected[] = {
+      "header: 50 v: SIP/2.0/UDP pc33.atlanta.example.com;branch=z9hG4bKnashds8;x-proxy=1;received=192.0.2.1\n"
+      "  protocol: SIP/2.0\n  transport: UDP\n  host: pc33.atlanta.example.com\n  received: 192.0.2.1\n"
+      "  branch: z9hG4bKnashds8\n  param: x-proxy=1\n",
+      "header: 47 t: \"Bob \\\"B\\\" Brown\" <sip:bob@biloxi.example.com>\n"
+      "  display-name: Bob \"B\" Brown\n  url: sip:bob@biloxi.example.com\n",
+      "  param: tag=1928301774\n",
+      "header: 53 x: 1800;refresher=uac\n  delta: 1800\n  refresher: uac\n",
+      "  scheme: Digest\n  param: username=\"alice\"\n",
+      "header: 57 X-Custom: kept as it is\nbody:",  // unknown headers have no fields
+  };
+  for (const char* text : expected) EXPECT_NE(result.output.find(text), std::string::npos) << text << result.output;
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "sip/header/SipHeaderCatalogue.hpp"
 #include "sip/message/SipCommand.hpp"
 #include "sip/message/SipMsg.hpp"
 #include "sip/message/StatusMsg.hpp"
@@ -21,7 +22,7 @@ constexpr std::size_t kReadChunk = 16 * 1024;
 int usage() {
   std::fprintf(stderr,
                "usage: sipmsg decode|roundtrip FILE|- [--max-bytes N]\n"
-               "  decode     print the start line and the headers as decoded\n"
+               "  decode     print the start line, the headers as received and the fields read from each\n"
                "  roundtrip  decode and write the message encoded again\n"
                "exit status: 0 a message, 2 no message, 1 usage error\n");
   return kExitUsage;
@@ -71,9 +72,16 @@ void printDecoded(vx::SipMsg& msg) {
   if (auto* status = dynamic_cast<vx::StatusMsg*>(&msg)) std::printf("status: %d\n", status->getStatusCode());
   const vx::SipHeaderType* order = vx::headerEncodeOrder();
   for (int i = 0; i < vx::kSipHeaderTypeCount; ++i) {
-    for (const vx::SipRawHeader& raw : msg.getRawHeaders(order[i])) {
+    vx::SipHeaderType type = order[i];
+    for (int index = 0; index < msg.getNumHeaders(type); ++index) {
+      const vx::SipRawHeader& raw = msg.getRawHeaders(type)[static_cast<std::size_t>(index)];
       std::printf("header: %d %s: %s\n", static_cast<int>(raw.type), printable(raw.receivedName.view()).c_str(),
                   printable(raw.value.view()).c_str());
+      // How the catalogue read it, part by part.
+      if (!vx::hasSipHeaderClass(type)) continue;
+      for (const auto& [name, value] : msg.getHeader(type, index)->getFields()) {
+        std::printf("  %s: %s\n", name, printable(value.view()).c_str());
+      }
     }
   }
   std::printf("body: %zu bytes\n", msg.getBody().length());

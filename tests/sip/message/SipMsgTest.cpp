@@ -160,11 +160,37 @@ TEST(SipMsgTest, ReadingAMissingHeaderAddsAnEmptyOne) {
   Sptr<SipMsg> msg = decode(request("Alert-Info: <http://h/ring>\r\n"));
   ASSERT_TRUE(msg);
   EXPECT_TRUE(msg->getHeader(SIP_ROUTE_HDR, 0));
+  EXPECT_TRUE(msg->getHeader(SIP_ALLOW_HDR, 0));
   EXPECT_TRUE(msg->getHeader(SIP_TO_HDR, 0));
   EXPECT_TRUE(msg->getHeader(SIP_CONTACT_HDR, 2));
   EXPECT_EQ(msg->getNumHeaders(SIP_CONTACT_HDR), 3);
-  // An empty Route line stays; an empty To writes nothing; Content-Length comes before Alert-Info.
-  EXPECT_EQ(headerLines(msg), "Route: \r\nContent-Length: 0\r\nAlert-Info: <http://h/ring>\r\n");
+  // An empty Allow line is legal and stays; an empty Route line is not and goes, as does an
+  // empty To; Content-Length comes before Alert-Info.
+  EXPECT_EQ(headerLines(msg), "Allow: \r\nContent-Length: 0\r\nAlert-Info: <http://h/ring>\r\n");
+}
+
+TEST(SipMsgTest, CombinedLinesWithoutAnyValueAreWrittenOnlyWhereTheGrammarAllowsIt) {
+  struct Case {
+    const char* header;
+    const char* written;
+  } cases[] = {
+      {"Route: ,\r\n", ""},
+      {"Record-Route: ,\r\n", ""},
+      {"Require: ,\r\n", ""},
+      {"Proxy-Require: ,\r\n", ""},
+      {"Content-Encoding: ,\r\n", ""},
+      {"Content-Language: ,\r\n", ""},
+      {"Allow: ,\r\n", "Allow: \r\n"},
+      {"Supported: ,\r\n", "Supported: \r\n"},
+      {"Accept: ,\r\n", "Accept: \r\n"},
+      {"Accept-Encoding: ,\r\n", "Accept-Encoding: \r\n"},
+      {"Accept-Language: ,\r\n", "Accept-Language: \r\n"},
+  };
+  for (const Case& c : cases) {
+    Sptr<SipMsg> msg = decode(request(c.header));
+    ASSERT_TRUE(msg) << c.header;
+    EXPECT_EQ(headerLines(msg), std::string(c.written) + "Content-Length: 0\r\n") << c.header;
+  }
 }
 
 TEST(SipMsgTest, ContentLengthCutsALongerBodyAndIsAlwaysWrittenFromTheBody) {
@@ -297,7 +323,15 @@ TEST(SipMsgTest, EditingChainsOutsideTheirScopeAssertsAndChangesNothing) {
   EXPECT_EQ(watch.raised(), 2);
 }
 
+// Keeps every header raw while it lives, so a test sees the framing alone.
+Sptr<SipHeader> keepRaw(SipHeaderType, const Data&) { return nullptr; }
+struct RawHeadersOnly {
+  RawHeadersOnly() { setSipHeaderFactory(&keepRaw); }
+  ~RawHeadersOnly() { setSipHeaderFactory(nullptr); }
+};
+
 TEST(SipMsgTest, DuplicateIsDeepAndForgetsWhereTheOriginalCameFrom) {
+  RawHeadersOnly raw;
   Sptr<SipMsg> msg = decode(fixture("invite.sip"));
   ASSERT_TRUE(msg);
   msg->setReceivedFrom(Data("192.0.2.1"), Data("5060"));
