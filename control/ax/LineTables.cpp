@@ -52,9 +52,4 @@ void LineTables::SetBit(LineBit which, std::int32_t line, bool value) {
   if (!table.empty()) table[clamp(line, table.size())] = value;
 }
 
-std::size_t LineTables::Size() const {
-  std::lock_guard guard(mutex_);
-  return callStates_.size();
-}
-
 }  // namespace vx

@@ -27,7 +27,6 @@ class LineTables {
 
   bool Bit(LineBit which, std::int32_t line) const;
   void SetBit(LineBit which, std::int32_t line, bool value);
-  std::size_t Size() const;
 
  private:
   static std::size_t clamp(std::int32_t line, std::size_t size);

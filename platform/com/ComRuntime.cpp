@@ -12,7 +12,7 @@ namespace {
 
 constexpr int kMaxCurVerHops = 4;
 
-// Libraries loaded for class objects, kept until CoFreeUnusedLibraries finds them idle.
+// Libraries loaded for class objects stay loaded: objects and queued records may point into them.
 struct LoadedLibraries {
   std::mutex mutex;
   std::map<std::string, void*> handles;  // guarded by mutex
@@ -81,20 +81,6 @@ HRESULT CoCreateInstance(const CLSID& clsid, IUnknown* outer, DWORD context, con
   hr = factory->CreateInstance(outer, iid, object);
   factory->Release();
   return hr;
-}
-
-void CoFreeUnusedLibraries() {
-  std::lock_guard guard(libraries().mutex);
-  auto& handles = libraries().handles;
-  for (auto it = handles.begin(); it != handles.end();) {
-    auto canUnload = reinterpret_cast<DllCanUnloadNowFn>(::dlsym(it->second, kDllCanUnloadNow));
-    if (canUnload && canUnload() == S_OK) {
-      ::dlclose(it->second);
-      it = handles.erase(it);
-    } else {
-      ++it;
-    }
-  }
 }
 
 HRESULT CallRegistrationEntry(const std::string& libraryPath, const char* entryName, std::string* detail) {

@@ -11,10 +11,8 @@ inline constexpr DWORD CLSCTX_INPROC_SERVER = 0x1;
 
 // The four entry points a control library exports.
 using DllGetClassObjectFn = HRESULT (*)(const CLSID& clsid, const IID& iid, void** object);
-using DllCanUnloadNowFn = HRESULT (*)();
 using DllRegisterServerFn = HRESULT (*)();
 inline constexpr const char* kDllGetClassObject = "DllGetClassObject";
-inline constexpr const char* kDllCanUnloadNow = "DllCanUnloadNow";
 inline constexpr const char* kDllRegisterServer = "DllRegisterServer";
 inline constexpr const char* kDllUnregisterServer = "DllUnregisterServer";
 
@@ -23,8 +21,6 @@ VX_EXPORT HRESULT CLSIDFromProgID(const std::string& progId, CLSID* clsid);
 VX_EXPORT HRESULT CoGetClassObject(const CLSID& clsid, DWORD context, const IID& iid, void** object);
 VX_EXPORT HRESULT CoCreateInstance(const CLSID& clsid, IUnknown* outer, DWORD context, const IID& iid,
                                    void** object);
-// Unloads libraries whose DllCanUnloadNow answers S_OK.
-VX_EXPORT void CoFreeUnusedLibraries();
 
 // Loads a library and calls one of its registration entry points (DllRegisterServer or
 // DllUnregisterServer). Returns the entry point's result, or CO_E_DLLNOTFOUND / E_FAIL with

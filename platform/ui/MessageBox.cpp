@@ -18,9 +18,8 @@ Seam& seam() {
   return *instance;
 }
 
-}  // namespace
-
-int HeadlessDefaultAnswer(UINT flags) {
+// What the headless backend answers when nothing is scripted: never a destructive choice.
+int headlessDefaultAnswer(UINT flags) {
   switch (flags & MB_TYPEMASK) {
     case MB_OKCANCEL:
     case MB_YESNOCANCEL:
@@ -35,12 +34,14 @@ int HeadlessDefaultAnswer(UINT flags) {
   }
 }
 
+}  // namespace
+
 int MessageBox(HWND owner, const std::string& text, const std::string& caption, UINT flags) {
   MessageBoxBackend backend;
   {
     std::lock_guard guard(seam().mutex);
     if (!seam().backend) {
-      if (seam().scripted.empty()) return HeadlessDefaultAnswer(flags);
+      if (seam().scripted.empty()) return headlessDefaultAnswer(flags);
       int answer = seam().scripted.front();
       seam().scripted.pop_front();
       return answer;

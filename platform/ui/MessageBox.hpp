@@ -43,7 +43,4 @@ VX_EXPORT void SetMessageBoxBackend(MessageBoxBackend backend);
 // Queues answers for the headless backend, taken one per box in order.
 VX_EXPORT void ScriptMessageBoxAnswer(int answer);
 
-// What the headless backend answers when nothing is scripted: never a destructive choice.
-VX_EXPORT int HeadlessDefaultAnswer(UINT flags);
-
 }  // namespace vx
