@@ -77,3 +77,11 @@ TEST(SipmsgTest, DigestPrintsTheResponseOfRfc2617Example) {
   EXPECT_EQ(run(kTool + " digest --user").exitCode, 1);
   EXPECT_EQ(run(kTool + " digest --colour blue").exitCode, 1);
 }
+
+TEST(SipmsgTest, SdpWritesTheSessionBackOrSaysThereIsNone) {
+  const std::string example = kData + "/sdp/rfc4566_example.sdp";
+  ToolRun r = run(kTool + " sdp " + example + " | cmp - " + example + " && echo same");
+  EXPECT_EQ(r.output, "same\n");
+  EXPECT_EQ(run("printf 'v=1\\ns=x\\nt=0 0\\n' | " + kTool + " sdp -").exitCode, 2);
+  EXPECT_EQ(run(kTool + " sdp /nonexistent/file").exitCode, 1);
+}

@@ -1,5 +1,6 @@
 // sipmsg: decodes a SIP message from a file or standard input and shows it as the engine
-// sees it (decode), or writes it back encoded (roundtrip); computes a Digest answer (digest).
+// sees it (decode), or writes it back encoded (roundtrip); computes a Digest answer (digest);
+// re-encodes a session description (sdp).
 // Exit status: 0 a message, 2 no message, 1 a usage error.
 #include <cstdio>
 #include <cstdlib>
@@ -12,6 +13,7 @@
 #include "sip/message/SipCommand.hpp"
 #include "sip/message/SipMsg.hpp"
 #include "sip/message/StatusMsg.hpp"
+#include "sip/sdp/SdpSession.hpp"
 
 namespace {
 
@@ -28,6 +30,8 @@ int usage() {
                "       sipmsg digest [--user U] [--realm R] [--password P] [--nonce N] [--cnonce C] [--nc NC]\n"
                "                     [--qop Q] [--method M] [--uri URI] [--algorithm A]\n"
                "  digest     print the Digest response for the inputs (absent ones are empty)\n"
+               "       sipmsg sdp FILE|-\n"
+               "  sdp        decode a session description and write it encoded again\n"
                "exit status: 0 a message, 2 no message, 1 usage error\n");
   return kExitUsage;
 }
@@ -117,10 +121,24 @@ int digest(int argc, char** argv) {
   return kExitMessage;
 }
 
+int sdp(const char* path) {
+  std::string input;
+  if (!readInput(path, vx::SipMsgLimits().maxMessageBytes + 1, input)) return kExitUsage;
+  vx::SdpSession session;
+  if (!session.decode(input)) {
+    std::fprintf(stderr, "sipmsg: no session description\n");
+    return kExitNoMessage;
+  }
+  std::string encoded = session.encode();
+  std::fwrite(encoded.data(), 1, encoded.size(), stdout);
+  return kExitMessage;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   if (argc >= 2 && std::string_view(argv[1]) == "digest") return digest(argc, argv);
+  if (argc == 3 && std::string_view(argv[1]) == "sdp") return sdp(argv[2]);
   if (argc != 3 && argc != 5) return usage();
   std::string_view command = argv[1];
   if (command != "decode" && command != "roundtrip") return usage();
