@@ -66,11 +66,10 @@ bool SdpMediaAttributes::parseAddressAttribute(std::string_view value) {
   }
   if (value.starts_with(kXPrivate)) {
     std::vector<std::string_view> fields = detail::sdpSplit(value.substr(kXPrivate.size()), ' ');
-    if (hasInIp4Address(fields, 3)) {
-      SdpAddressPort at;
-      detail::sdpSplitHostPort(fields[2], at.address, at.port);
-      xPrivate_ = std::move(at);
-    }
+    // The attribute is kept even without a usable address, so it is written back.
+    SdpAddressPort at;
+    if (hasInIp4Address(fields, 3)) detail::sdpSplitHostPort(fields[2], at.address, at.port);
+    xPrivate_ = std::move(at);
     return true;
   }
   return false;

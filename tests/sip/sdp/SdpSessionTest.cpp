@@ -50,6 +50,8 @@ constexpr RoundTripCase kRoundTrips[] = {
      "t=0 0\nm=image 5006 udptl t38\na=direction:active IN IP4 192.0.2.3:7000\na=x-private:IN IP4 10.0.0.1:9\n",
      true,
      "t=0 0\nm=image 5006 udptl t38\na=direction:active IN IP4 192.0.2.3:7000\na=x-private: IN IP4 10.0.0.1:9\n"},
+    {"x-private without an address is written back bare", "t=0 0\nm=image 5006 udptl t38\na=x-private:IN IP4\n",
+     true, "t=0 0\nm=image 5006 udptl t38\na=x-private:\n"},
     {"a value holding colons is kept whole", "t=0 0\na=fingerprint:sha-1 4A:AD:B9\n", true, nullptr},
     {"unknown media type and transport keep their text", "t=0 0\nm=application 9 UDP/TLS/RTP/SAVPF 100\n", true,
      nullptr},
