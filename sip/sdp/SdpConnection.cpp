@@ -60,7 +60,9 @@ std::string SdpConnection::encode() const {
   std::string out = "IN IP4 ";
   if (!multicast_) return out + address_;
   out += multicast_->address;
-  if (multicast_->ttl) out += "/" + std::to_string(*multicast_->ttl);
+  if (!multicast_->ttl) return out;
+  out += "/" + std::to_string(*multicast_->ttl);
+  // The count has its place only after a TTL; without one it would be read back as the TTL.
   if (multicast_->numberOfAddresses) out += "/" + std::to_string(*multicast_->numberOfAddresses);
   return out;
 }

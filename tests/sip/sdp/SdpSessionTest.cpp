@@ -32,6 +32,7 @@ struct RoundTripCase {
 constexpr RoundTripCase kRoundTrips[] = {
     {"multicast with ttl and count", "c=IN IP4 224.2.1.1/127/3\nt=0 0\n", true, nullptr},
     {"ttl out of range is not kept", "c=IN IP4 224.2.1.1/300\nt=0 0\n", true, "c=IN IP4 224.2.1.1\nt=0 0\n"},
+    {"no count without a ttl", "c=IN IP4 224.2.1.1/300/8000\nt=0 0\n", true, "c=IN IP4 224.2.1.1\nt=0 0\n"},
     {"port count and formats", "t=0 0\nm=audio 49170/2 RTP/AVP 0 8 101\n", true, nullptr},
     {"rtpmap without channels", "t=0 0\nm=audio 5004 RTP/AVP 101\na=rtpmap:101 telephone-event/8000\n", true,
      nullptr},
