@@ -64,7 +64,8 @@ Data computeDigestResponse(const SipDigestInputs& in) {
   response.add(ha1Hex.view()).add(":").add(in.nonce).add(":");
   if (!in.qop.empty()) response.add(in.nonceCount).add(":").add(in.cnonce).add(":").add(in.qop).add(":");
   Data result = response.add(ha2Hex.view()).hex();
-  Log(kSipLogChannel, LOG_INFO, "Response = %s\n", result.text());
+  // The log writes its own line end.
+  Log(kSipLogChannel, LOG_INFO, "Response = %s", result.text());
   return result;
 }
 
