@@ -42,10 +42,12 @@ bench: deps
 fuzz: deps
 	cmake -S . -B build-fuzz $(GENERATOR) $(LAUNCHER) -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
 	  -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVX_SANITIZE=fuzzer
-	cmake --build build-fuzz -j$(JOBS) --target fuzz_sipmsg
-	mkdir -p build-fuzz/corpus/sipmsg
+	cmake --build build-fuzz -j$(JOBS) --target fuzz_sipmsg fuzz_sdp
+	mkdir -p build-fuzz/corpus/sipmsg build-fuzz/corpus/sdp
 	build-fuzz/fuzz/fuzz_sipmsg -max_total_time=$(FUZZ_SECONDS) -max_len=8192 -print_final_stats=1 -artifact_prefix=build-fuzz/ \
 	  build-fuzz/corpus/sipmsg fuzz/corpus/sipmsg
+	build-fuzz/fuzz/fuzz_sdp -max_total_time=$(FUZZ_SECONDS) -max_len=8192 -print_final_stats=1 -artifact_prefix=build-fuzz/ \
+	  build-fuzz/corpus/sdp fuzz/corpus/sdp
 
 clean:
 	rm -rf build build-asan build-tsan build-bench build-fuzz

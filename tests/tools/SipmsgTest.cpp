@@ -66,3 +66,22 @@ TEST(SipmsgTest, DecodePrintsTheFieldsReadFromEachHeader) {
 }
 
 }  // namespace
+
+TEST(SipmsgTest, DigestPrintsTheResponseOfRfc2617Example) {
+  ToolRun r = run(kTool +
+                  " digest --user Mufasa --realm testrealm@host.com --password 'Circle Of Life'"
+                  " --nonce dcd98b7102dd2f0e8b11d0f600bfb0c093 --cnonce 0a4f113b --nc 00000001 --qop auth"
+                  " --method GET --uri /dir/index.html");
+  EXPECT_EQ(r.exitCode, 0);
+  EXPECT_EQ(r.output, "6629fae49393a05397450978507c4ef1\n");
+  EXPECT_EQ(run(kTool + " digest --user").exitCode, 1);
+  EXPECT_EQ(run(kTool + " digest --colour blue").exitCode, 1);
+}
+
+TEST(SipmsgTest, SdpWritesTheSessionBackOrSaysThereIsNone) {
+  const std::string example = kData + "/sdp/rfc4566_example.sdp";
+  ToolRun r = run(kTool + " sdp " + example + " | cmp - " + example + " && echo same");
+  EXPECT_EQ(r.output, "same\n");
+  EXPECT_EQ(run("printf 'v=1\\ns=x\\nt=0 0\\n' | " + kTool + " sdp -").exitCode, 2);
+  EXPECT_EQ(run(kTool + " sdp /nonexistent/file").exitCode, 1);
+}

@@ -1,5 +1,6 @@
 // sipmsg: decodes a SIP message from a file or standard input and shows it as the engine
-// sees it (decode), or writes it back encoded (roundtrip).
+// sees it (decode), or writes it back encoded (roundtrip); computes a Digest answer (digest);
+// re-encodes a session description (sdp).
 // Exit status: 0 a message, 2 no message, 1 a usage error.
 #include <cstdio>
 #include <cstdlib>
@@ -7,10 +8,12 @@
 #include <string>
 #include <string_view>
 
+#include "sip/header/SipDigest.hpp"
 #include "sip/header/SipHeaderCatalogue.hpp"
 #include "sip/message/SipCommand.hpp"
 #include "sip/message/SipMsg.hpp"
 #include "sip/message/StatusMsg.hpp"
+#include "sip/sdp/SdpSession.hpp"
 
 namespace {
 
@@ -24,6 +27,11 @@ int usage() {
                "usage: sipmsg decode|roundtrip FILE|- [--max-bytes N]\n"
                "  decode     print the start line, the headers as received and the fields read from each\n"
                "  roundtrip  decode and write the message encoded again\n"
+               "       sipmsg digest [--user U] [--realm R] [--password P] [--nonce N] [--cnonce C] [--nc NC]\n"
+               "                     [--qop Q] [--method M] [--uri URI] [--algorithm A]\n"
+               "  digest     print the Digest response for the inputs (absent ones are empty)\n"
+               "       sipmsg sdp FILE|-\n"
+               "  sdp        decode a session description and write it encoded again\n"
                "exit status: 0 a message, 2 no message, 1 usage error\n");
   return kExitUsage;
 }
@@ -87,9 +95,50 @@ void printDecoded(vx::SipMsg& msg) {
   std::printf("body: %zu bytes\n", msg.getBody().length());
 }
 
+int digest(int argc, char** argv) {
+  vx::SipDigestInputs in;
+  struct Option {
+    std::string_view name;
+    std::string_view vx::SipDigestInputs::*field;
+  };
+  static constexpr Option kOptions[] = {
+      {"--user", &vx::SipDigestInputs::userName}, {"--realm", &vx::SipDigestInputs::realm},
+      {"--password", &vx::SipDigestInputs::password}, {"--nonce", &vx::SipDigestInputs::nonce},
+      {"--cnonce", &vx::SipDigestInputs::cnonce}, {"--nc", &vx::SipDigestInputs::nonceCount},
+      {"--qop", &vx::SipDigestInputs::qop}, {"--method", &vx::SipDigestInputs::method},
+      {"--uri", &vx::SipDigestInputs::uri}, {"--algorithm", &vx::SipDigestInputs::algorithm},
+  };
+  for (int i = 2; i < argc; i += 2) {
+    if (i + 1 >= argc) return usage();
+    const Option* option = nullptr;
+    for (const Option& candidate : kOptions) {
+      if (candidate.name == argv[i]) option = &candidate;
+    }
+    if (!option) return usage();
+    in.*(option->field) = argv[i + 1];
+  }
+  std::printf("%s\n", vx::computeDigestResponse(in).text());
+  return kExitMessage;
+}
+
+int sdp(const char* path) {
+  std::string input;
+  if (!readInput(path, vx::SipMsgLimits().maxMessageBytes + 1, input)) return kExitUsage;
+  vx::SdpSession session;
+  if (!session.decode(input)) {
+    std::fprintf(stderr, "sipmsg: no session description\n");
+    return kExitNoMessage;
+  }
+  std::string encoded = session.encode();
+  std::fwrite(encoded.data(), 1, encoded.size(), stdout);
+  return kExitMessage;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (argc >= 2 && std::string_view(argv[1]) == "digest") return digest(argc, argv);
+  if (argc == 3 && std::string_view(argv[1]) == "sdp") return sdp(argv[2]);
   if (argc != 3 && argc != 5) return usage();
   std::string_view command = argv[1];
   if (command != "decode" && command != "roundtrip") return usage();
