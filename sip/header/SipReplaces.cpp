@@ -5,6 +5,14 @@
 namespace vx {
 namespace {
 
+// A tag is a token: a quote in it would open a quoted string that swallows the parameters
+// written after it, so such a value is dropped as unreadable.
+Data tokenOrEmpty(const Data& value) {
+  if (value.view().find_first_of("\";") == std::string_view::npos) return value;
+  detail::logParseError("Replaces tag is not a token");
+  return Data();
+}
+
 bool setChecked(Data& field, const Data& value, const char* what) {
   if (!detail::acceptApiValue(value.view(), what)) return false;
   field = value;
@@ -19,8 +27,8 @@ SipReplaces::SipReplaces(const Data& text) {
   callId_ = Data(detail::trimLws(value.substr(0, semi)));
   if (semi == std::string_view::npos) return;
   others_.decode(value.substr(semi + 1), ';');
-  toTag_ = others_.getValue("to-tag");
-  fromTag_ = others_.getValue("from-tag");
+  toTag_ = tokenOrEmpty(others_.getValue("to-tag"));
+  fromTag_ = tokenOrEmpty(others_.getValue("from-tag"));
   while (others_.remove("to-tag") || others_.remove("from-tag")) {
   }
 }

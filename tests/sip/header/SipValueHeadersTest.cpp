@@ -161,6 +161,14 @@ TEST(SipValueHeadersTest, SessionTimersAndReplaces) {
   ASSERT_TRUE(replaces.setToTag(Data("1")));
   // Both tags are always written, to-tag first.
   EXPECT_EQ(replaces.encode(), "Replaces: a@h;to-tag=1;from-tag=\r\n");
+
+  // A quote in a tag would open a quoted string swallowing the from-tag written after it.
+  SipReplaces quoted{Data("98732@sip.example.com;to-tag=ff87 not understood\", 301 isi.edu \"type\";from-tag=r33")};
+  EXPECT_EQ(quoted.getToTag(), "");
+  Data once = quoted.encode();
+  EXPECT_EQ(once, "Replaces: 98732@sip.example.com;to-tag=;from-tag=\r\n");
+  SipReplaces again{Data(once.view().substr(10, once.length() - 12))};
+  EXPECT_EQ(again.encode(), once);
 }
 
 TEST(SipValueHeadersTest, AuthenticationParametersComeWithoutTheirQuotes) {
