@@ -33,10 +33,15 @@ SdpRtpMap parseRtpMap(std::string_view value) {
   if (fields.size() < 2) throw detail::SdpExceptionParamNumErr();
   SdpRtpMap map;
   map.payloadType = detail::sdpStrtol(fields[0]);
-  std::vector<std::string_view> encoding = detail::sdpSplit(fields[1], '/');
-  if (!encoding.empty()) map.encodingName = std::string(encoding[0]);
-  if (encoding.size() > 1) map.clockRate = detail::sdpAtoi(encoding[1]);
-  if (encoding.size() > 2) map.channels = detail::sdpAtoi(encoding[2]);
+  // Fields by position, an empty one included: "/0" is an empty name, not the name "0".
+  std::string_view encoding = fields[1];
+  std::size_t slash = encoding.find('/');
+  map.encodingName = std::string(encoding.substr(0, slash));
+  if (slash == std::string_view::npos) return map;
+  std::string_view rest = encoding.substr(slash + 1);
+  std::size_t second = rest.find('/');
+  map.clockRate = detail::sdpAtoi(rest.substr(0, second));
+  if (second != std::string_view::npos) map.channels = detail::sdpAtoi(rest.substr(second + 1));
   return map;
 }
 

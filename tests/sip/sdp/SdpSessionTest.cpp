@@ -39,6 +39,7 @@ constexpr RoundTripCase kRoundTrips[] = {
     {"rtpmap with one channel drops it", "t=0 0\nm=audio 5004 RTP/AVP 0\na=rtpmap:0 PCMU/8000/1\n", true,
      "t=0 0\nm=audio 5004 RTP/AVP 0\na=rtpmap:0 PCMU/8000\n"},
     {"rtpmap with two channels", "t=0 0\nm=audio 5004 RTP/AVP 96\na=rtpmap:96 opus/48000/2\n", true, nullptr},
+    {"rtpmap with an empty name keeps it empty", "t=0 0\nm=audio 5004 RTP/AVP 10\na=rtpmap:10 /0\n", true, nullptr},
     {"property attribute kept only for a direction", "t=0 0\na=ptime\na=sendonly\n", true, "t=0 0\na=sendonly\n"},
     {"only the first direction is written", "t=0 0\na=inactive\na=recvonly\n", true, "t=0 0\na=recvonly\n"},
     {"media attributes in their fixed order",
