@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "runtime/log/Log.hpp"
+#include "sip/data/TextCodec.hpp"
 #include "sip/url/BaseUrl.hpp"
 
 namespace vx::detail {
@@ -92,21 +93,7 @@ bool isValidUtf8(std::string_view text) {
   return true;
 }
 
-Data asUtf8(std::string_view text) {
-  if (isValidUtf8(text)) return Data(text);
-  Data out;
-  out.reserve(text.size() * 2);
-  for (char c : text) {
-    auto b = static_cast<unsigned char>(c);
-    if (b < 0x80) {
-      out += c;
-    } else {
-      out += static_cast<char>(0xC0 | (b >> 6));
-      out += static_cast<char>(0x80 | (b & 0x3F));
-    }
-  }
-  return out;
-}
+Data asUtf8(std::string_view text) { return isValidUtf8(text) ? Data(text) : eightBitToUtf8(text); }
 
 Data percentEncode(std::string_view text, std::string_view allowed) {
   static constexpr char kHex[] = "0123456789abcdef";
